@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace orvant {
+
+// The fixed folders and files under the program's root folder.
+struct Folders
+{
+    std::filesystem::path root;
+
+    static Folders standard(); // C:\ORVANT on Windows, <home>/ORVANT elsewhere
+
+    std::filesystem::path pathFolder() const { return root / "ORVANT 2. Path"; }
+    std::filesystem::path pathFile() const { return pathFolder() / "txtPath.Text"; }
+    std::filesystem::path exportFolder() const { return root / "ORVANT 4. Data"; }
+    std::filesystem::path outputFolder() const { return root / "ORVANT Output"; }
+    // The path text before the first activation replaces it.
+    std::string initialPathText() const;
+};
+
+// The separator of every path rule on this system.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+// A path in the system's encoding for file names, as text, and back.
+std::string pathText(const std::filesystem::path &path);
+std::filesystem::path pathFromText(const std::string &text);
+
+} // namespace orvant

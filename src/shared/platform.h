@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace orvant {
+
+struct ScreenSize
+{
+    int widthTwips = 0;
+    int heightTwips = 0;
+};
+
+// What the program asks of the operating system and the user beyond its own
+// windows. Tests replace it, so that nothing blocks on a box, sleeps or ends
+// the test process.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal box with one OK button and no icon.
+    virtual void showMessage(const std::string &title, const std::string &text) = 0;
+    virtual std::chrono::system_clock::time_point now() const = 0;
+    virtual void sleepMilliseconds(int ms) = 0;
+    virtual ScreenSize screenSize() const = 0;
+    // Ends the program (after the caller has done its own work).
+    virtual void endProgram() = 0;
+};
+
+} // namespace orvant

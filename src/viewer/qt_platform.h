@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shared/platform.h"
+
+namespace orvant {
+
+// The real platform: Qt message boxes, the system clock, the primary screen,
+// QCoreApplication::exit.
+class QtPlatform : public Platform
+{
+public:
+    void showMessage(const std::string &title, const std::string &text) override;
+    std::chrono::system_clock::time_point now() const override;
+    void sleepMilliseconds(int ms) override;
+    ScreenSize screenSize() const override;
+    void endProgram() override;
+};
+
+} // namespace orvant
