@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace orvant {
+
+// A label that reports a click.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+};
+
+} // namespace orvant

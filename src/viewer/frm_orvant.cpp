@@ -1,0 +1,423 @@
+#include "viewer/frm_orvant.h"
+
+#include "capture/settings_tables.h"
+#include "override/override_dialogs.h"
+#include "viewer/click_label.h"
+#include "viewer/file_list.h"
+#include "viewer/form_tracker.h"
+#include "viewer/frm_background.h"
+#include "viewer/look_and_feel.h"
+#include "viewer/main_window_layout.h"
+#include "viewer/number_text.h"
+#include "viewer/option_group.h"
+#include "viewer/path_file.h"
+#include "viewer/pic_curve.h"
+#include "viewer/twips.h"
+#include "viewer/volumes.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace orvant {
+
+namespace {
+
+QString fromBytes(const std::string &bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string toBytes(const QString &text)
+{
+    return QFile::encodeName(text).toStdString();
+}
+
+} // namespace
+
+FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , state_(state)
+    , platform_(platform)
+    , folders_(std::move(folders))
+    , tracker_(new FormTracker(this))
+    , options_(new OptionGroup(this))
+    , rows_(std::make_unique<ListRows>())
+{
+    setObjectName(QStringLiteral("frmOrvant"));
+    setWindowTitle(QStringLiteral("ORVANT"));
+    setWindowIcon(QIcon(QStringLiteral(":/orvant/icons/orvant-32.png")));
+    setFixedSize(twipsToPixels(kMainWindowWidthTwips), twipsToPixels(kMainWindowHeightTwips));
+    setFont(courierNew(FontSize::Pt9_75));
+    setMouseTracking(true);
+
+    createControls();
+    createSettingsPanel();
+    createColourIndicator();
+    wireControls();
+
+    overrides_ = std::make_unique<OverrideDialogs>(
+        platform_, [this] { return pixelsToTwips(frameGeometry().width()); },
+        [this](int parameter, const QString &text) {
+            QLabel *label = valueLabel(parameter);
+            label->setText(text);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+            label->setPalette(palette);
+            tracker_->bringToFront(this);
+        },
+        [this](QWidget *dialog) { tracker_->registerForm(dialog, {}); });
+
+    tracker_->registerForm(this, [this] { Form_Activate(); });
+    setPathText(folders_.initialPathText());
+    fillDriveList();
+    Form_Load();
+}
+
+FrmOrvant::~FrmOrvant() = default;
+
+QWidget *FrmOrvant::createControl(const ControlSpec &spec)
+{
+    QWidget *control = nullptr;
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(QString::fromUtf8(spec.text), this);
+        label->setAlignment(spec.alignment);
+        control = label;
+        break;
+    }
+    case ControlKind::TextBox:
+        control = new QLineEdit(this);
+        break;
+    case ControlKind::Option:
+        control = new QRadioButton(QString::fromUtf8(spec.text), this);
+        break;
+    case ControlKind::ListBox:
+        control = new QListWidget(this);
+        break;
+    case ControlKind::DriveList:
+        control = new QComboBox(this);
+        control->setToolTip(QString::fromUtf8(spec.text));
+        break;
+    case ControlKind::FolderList:
+        control = new QListWidget(this);
+        control->setToolTip(QString::fromUtf8(spec.text));
+        break;
+    case ControlKind::FileList:
+        control = new FileList(this);
+        break;
+    case ControlKind::Picture:
+        control = new PicCurve(this);
+        break;
+    }
+    control->setObjectName(QString::fromUtf8(spec.name));
+    control->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+    control->setFont(spec.sansSerif ? msSansSerif(spec.fontSize) : courierNew(spec.fontSize));
+    return control;
+}
+
+void FrmOrvant::createControls()
+{
+    QWidget *previous = nullptr;
+    for (const ControlSpec &spec : mainWindowControls()) {
+        QWidget *control = createControl(spec);
+        if (previous && control->focusPolicy() != Qt::NoFocus)
+            setTabOrder(previous, control);
+        if (control->focusPolicy() != Qt::NoFocus)
+            previous = control;
+    }
+    drvLaufwerk_ = findChild<QComboBox *>(QStringLiteral("drvLaufwerk"));
+    dirVerzeichnis_ = findChild<QListWidget *>(QStringLiteral("dirVerzeichnis"));
+    filDatei_ = findChild<FileList *>(QStringLiteral("filDatei"));
+    txtDrive_ = findChild<QLineEdit *>(QStringLiteral("txtDrive"));
+    txtPath_ = findChild<QLineEdit *>(QStringLiteral("txtPath"));
+    txtTop_ = findChild<QLineEdit *>(QStringLiteral("txtTop"));
+    txtLeft_ = findChild<QLineEdit *>(QStringLiteral("txtLeft"));
+    lstDaten_ = findChild<QListWidget *>(QStringLiteral("lstDaten"));
+    picCurve_ = findChild<PicCurve *>(QStringLiteral("picCurve"));
+    optClr_ = findChild<QRadioButton *>(QStringLiteral("optClr"));
+    optDataExp_ = findChild<QRadioButton *>(QStringLiteral("optDataExp"));
+    optBack_ = findChild<QRadioButton *>(QStringLiteral("optBack"));
+    optCentre_ = findChild<QRadioButton *>(QStringLiteral("optCentre"));
+    optExit_ = findChild<QRadioButton *>(QStringLiteral("optExit"));
+    for (const ColourChoice &colour : colourChoices())
+        optCH_[static_cast<std::size_t>(colour.nextColour - 1)]
+            = findChild<QRadioButton *>(QString::fromUtf8(colour.button));
+
+    lstDaten_->setUniformItemSizes(true);
+    lstDaten_->setSelectionMode(QAbstractItemView::SingleSelection);
+    dirVerzeichnis_->setUniformItemSizes(true);
+    filDatei_->setUniformItemSizes(true);
+    optDataExp_->setEnabled(false);
+}
+
+void FrmOrvant::createSettingsPanel()
+{
+    for (int parameter = kFirstParameter; parameter <= kLastParameter; ++parameter) {
+        const ControlSpec name = nameLabelSpec(parameter);
+        createControl(name);
+        const ControlSpec value = valueLabelSpec(parameter);
+        auto *label = new ClickLabel(this);
+        label->setObjectName(QString::fromUtf8(value.name));
+        label->setGeometry(twipsRect(value.left, value.top, value.width, value.height));
+        label->setFont(courierNew(value.fontSize));
+        label->setAccessibleDescription(QString::fromUtf8(parameterName(parameter).data()));
+        connect(label, &ClickLabel::clicked, this, [this, parameter] { lblValue_Click(parameter); });
+        lblValue_[static_cast<std::size_t>(parameter - kFirstParameter)] = label;
+    }
+}
+
+void FrmOrvant::createColourIndicator()
+{
+    for (const ColourChoice &colour : colourChoices()) {
+        auto *frame = new QFrame(this);
+        frame->setObjectName(QString::fromUtf8(colour.frame));
+        frame->setGeometry(
+            twipsRect(kIndicatorLeft, colour.frameTop, kIndicatorWidth, kIndicatorHeight));
+        frame->setAccessibleName(QStringLiteral("Next Color indicator"));
+        auto *line = new QFrame(frame);
+        line->setObjectName(QString::fromUtf8(colour.line));
+        // A line from (60, 120) to (1320, 120) twips, 5 pixels wide.
+        line->setGeometry(twipsToPixels(60), twipsToPixels(120) - 2,
+                          twipsToPixels(1320) - twipsToPixels(60), 5);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(colour.lineRgb));
+        line->setPalette(palette);
+        frame->setVisible(colour.nextColour == 1);
+        indicator_[static_cast<std::size_t>(colour.nextColour - 1)] = frame;
+
+        QRadioButton *button = optCH_[static_cast<std::size_t>(colour.nextColour - 1)];
+        button->setAutoFillBackground(true);
+        QPalette buttonPalette = button->palette();
+        buttonPalette.setColor(QPalette::Window, QColor::fromRgb(colour.buttonRgb));
+        buttonPalette.setColor(QPalette::WindowText, Qt::white);
+        buttonPalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(200, 200, 200));
+        button->setPalette(buttonPalette);
+    }
+}
+
+void FrmOrvant::wireControls()
+{
+    for (const ColourChoice &colour : colourChoices()) {
+        const int n = colour.nextColour;
+        options_->add(optCH_[static_cast<std::size_t>(n - 1)], [this, n] { selectColour(n); });
+    }
+    options_->add(optClr_, [this] { optClr_Click(); });
+    options_->add(optDataExp_, [this] { optDataExp_Click(); });
+    options_->add(optBack_, [this] { optBack_Click(); });
+    options_->add(optCentre_, [this] { optCentre_Click(); });
+    options_->add(optExit_, [this] { optExit_Click(); });
+
+    connect(filDatei_, &FileList::fileChosen, this, &FrmOrvant::filDatei_Click);
+    connect(drvLaufwerk_, &QComboBox::activated, this, &FrmOrvant::drvLaufwerk_Change);
+    connect(dirVerzeichnis_, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        dirVerzeichnis_Change(item->data(Qt::UserRole).toString());
+    });
+    connect(txtLeft_, &QLineEdit::textChanged, this, &FrmOrvant::txtLeft_Change);
+    connect(txtTop_, &QLineEdit::textChanged, this, &FrmOrvant::txtTop_Change);
+}
+
+QLabel *FrmOrvant::valueLabel(int parameter) const
+{
+    return lblValue_.at(static_cast<std::size_t>(parameter - kFirstParameter));
+}
+
+void FrmOrvant::Form_Load()
+{
+    centreWindow();
+    for (QLabel *label : lblValue_)
+        label->clear();
+}
+
+void FrmOrvant::Form_Activate()
+{
+    drawGraticule(*picCurve_);
+    options_->selectLikeClick(optCH_[0]);
+    state_.nextColour = 1;
+    optDataExp_->setEnabled(false);
+    // A missing or unreadable path file keeps the path text as it is.
+    if (const auto saved = readPathFile(folders_.pathFile()))
+        setPathText(*saved);
+    const DriveAndPath drive = activationDriveAndPath(pathTextBytes(), style_, mountPoints_);
+    setPathText(drive.pathText);
+    setDriveText(drive.driveText);
+    moveFileList(drive.pathText);
+    for (QRadioButton *button : optCH_)
+        options_->unselect(button);
+}
+
+// Navigation
+
+void FrmOrvant::fillDriveList()
+{
+    mountPoints_ = mountedVolumes();
+    drvLaufwerk_->clear();
+    for (const std::string &mountPoint : mountPoints_)
+        drvLaufwerk_->addItem(fromBytes(mountPoint));
+    const std::string current = mountPointOf(pathTextBytes(), mountPoints_);
+    drvLaufwerk_->setCurrentText(fromBytes(current));
+    showFolderList(pathTextBytes());
+}
+
+void FrmOrvant::drvLaufwerk_Change(int index)
+{
+    const std::string mountPoint = toBytes(drvLaufwerk_->itemText(index));
+    const auto remembered = volumeFolders_.find(mountPoint);
+    const std::string folder = remembered != volumeFolders_.end() ? remembered->second
+                                                                  : mountPoint;
+    // A volume that is gone or not ready keeps the previous drive and folder.
+    if (!QDir(fromBytes(folder)).isReadable()) {
+        drvLaufwerk_->setCurrentText(fromBytes(mountPointOf(folderListPath_, mountPoints_)));
+        return;
+    }
+    dirVerzeichnis_Change(fromBytes(folder));
+    setDriveText(driveTextOfDriveEntry(mountPoint, style_));
+}
+
+void FrmOrvant::dirVerzeichnis_Change(const QString &folder)
+{
+    const std::string folderBytes = toBytes(folder);
+    showFolderList(folderBytes);
+    moveFileList(folderBytes);
+    const DriveAndPath drive = folderChangeDriveAndPath(folderBytes, style_, mountPoints_);
+    setPathText(drive.pathText);
+    setDriveText(drive.driveText);
+    volumeFolders_[mountPointOf(folderBytes, mountPoints_)] = folderBytes;
+    drvLaufwerk_->setCurrentText(fromBytes(mountPointOf(folderBytes, mountPoints_)));
+}
+
+void FrmOrvant::showFolderList(const std::string &folder)
+{
+    folderListPath_ = folder;
+    dirVerzeichnis_->clear();
+    const QString path = QDir::cleanPath(fromBytes(folder));
+    // The path's folders from the root down, then the current folder's subfolders.
+    QStringList chain;
+    for (QDir dir(path);; ) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp())
+            break;
+    }
+    int depth = 0;
+    for (const QString &ancestor : chain) {
+        const QString name = QDir(ancestor).isRoot() ? ancestor : QDir(ancestor).dirName();
+        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name);
+        item->setData(Qt::UserRole, ancestor);
+        dirVerzeichnis_->addItem(item);
+        ++depth;
+    }
+    dirVerzeichnis_->setCurrentRow(dirVerzeichnis_->count() - 1);
+    const QDir current(path);
+    for (const QString &sub :
+         current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + sub);
+        item->setData(Qt::UserRole, current.absoluteFilePath(sub));
+        dirVerzeichnis_->addItem(item);
+    }
+}
+
+void FrmOrvant::moveFileList(const std::string &folder)
+{
+    filDatei_->showFolder(fromBytes(folder));
+}
+
+std::string FrmOrvant::pathTextBytes() const
+{
+    return toBytes(txtPath_->text());
+}
+
+void FrmOrvant::setPathText(const std::string &text)
+{
+    txtPath_->setText(fromBytes(text));
+}
+
+void FrmOrvant::setDriveText(const std::string &text)
+{
+    txtDrive_->setText(fromBytes(text));
+}
+
+// Window position
+
+void FrmOrvant::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    Form_MouseMove();
+}
+
+void FrmOrvant::Form_MouseMove()
+{
+    txtTop_->setText(QString::number(pixelsToTwips(pos().y())));
+    txtLeft_->setText(QString::number(pixelsToTwips(pos().x())));
+}
+
+void FrmOrvant::txtLeft_Change()
+{
+    move(positionPixelsFromTwipsText(txtLeft_->text().toStdString()), pos().y());
+}
+
+void FrmOrvant::txtTop_Change()
+{
+    move(pos().x(), positionPixelsFromTwipsText(txtTop_->text().toStdString()));
+}
+
+void FrmOrvant::centreWindow()
+{
+    const ScreenSize screen = platform_.screenSize();
+    const QSize outer = frameGeometry().size();
+    const int top = (screen.heightTwips - pixelsToTwips(outer.height())) / 2;
+    const int left = (screen.widthTwips - pixelsToTwips(outer.width())) / 2;
+    setTwipsPosition(left, top);
+}
+
+void FrmOrvant::setTwipsPosition(int leftTwips, int topTwips)
+{
+    move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
+}
+
+void FrmOrvant::optCentre_Click()
+{
+    centreWindow();
+    options_->unselect(optCentre_);
+}
+
+// Ending
+
+void FrmOrvant::optExit_Click()
+{
+    if (const auto failure = writePathFile(folders_.pathFile(), pathTextBytes()))
+        platform_.showMessage("Message", "The folder could not be saved: " + *failure);
+    endProgram();
+}
+
+void FrmOrvant::imgBack_DblClick()
+{
+    if (background_)
+        background_->hide();
+    endProgram();
+}
+
+void FrmOrvant::closeEvent(QCloseEvent *event)
+{
+    // The title bar's close ends the whole program, without the path file.
+    event->accept();
+    if (!ending_)
+        endProgram();
+}
+
+void FrmOrvant::endProgram()
+{
+    // A running load stops at its next yield; nothing is destroyed under it.
+    ending_ = true;
+    close();
+    platform_.endProgram();
+}
+
+} // namespace orvant

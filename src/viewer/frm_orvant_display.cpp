@@ -1,0 +1,96 @@
+// Display controls: the colour of the next curve, Clear Window and the
+// background toggle; and the opening of the override dialogs.
+#include "viewer/frm_orvant.h"
+
+#include "capture/settings_tables.h"
+#include "override/override_dialogs.h"
+#include "viewer/click_label.h"
+#include "viewer/form_tracker.h"
+#include "viewer/frm_background.h"
+#include "viewer/main_window_layout.h"
+#include "viewer/option_group.h"
+#include "viewer/pic_curve.h"
+#include "viewer/twips.h"
+
+#include <QFrame>
+#include <QRadioButton>
+
+namespace orvant {
+
+void FrmOrvant::selectColour(int nextColour)
+{
+    state_.nextColour = static_cast<std::int16_t>(nextColour);
+    QFrame *selected = indicator_.at(static_cast<std::size_t>(nextColour - 1));
+    selected->move(selected->x(), twipsToPixels(kIndicatorTop));
+    // In the order black, red, blue, magenta.
+    for (const int n : {1, 2, 3, 4})
+        indicator_.at(static_cast<std::size_t>(n - 1))->setVisible(n == nextColour);
+}
+
+void FrmOrvant::clearWindowSteps()
+{
+    optClr_->setEnabled(true);
+    for (QRadioButton *button : optCH_)
+        button->setEnabled(false);
+    optClr_->setFocus(Qt::OtherFocusReason);
+    optClr_->setChecked(true);
+    picCurve_->clear();
+    drawGraticule(*picCurve_);
+    options_->unselect(optClr_);
+    for (QRadioButton *button : optCH_)
+        button->setEnabled(true);
+    for (QLabel *label : lblValue_) {
+        label->clear();
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+}
+
+void FrmOrvant::optClr_Click()
+{
+    clearWindowSteps();
+}
+
+void FrmOrvant::optBack_Click()
+{
+    clearWindowSteps();
+    centreWindow();
+    if (!state_.background) {
+        state_.background = true;
+        showBackgroundWindow();
+        optBack_->setText(QStringLiteral("Hide Background"));
+        options_->unselect(optBack_);
+        options_->selectLikeClick(optCH_[0]);
+        indicator_[0]->setVisible(true);
+        options_->selectLikeClick(optCH_[0]);
+    } else {
+        state_.background = false;
+        if (background_)
+            background_->hide();
+        optBack_->setText(QStringLiteral("Show Background"));
+        options_->unselect(optBack_);
+        options_->selectLikeClick(optCH_[0]);
+    }
+}
+
+void FrmOrvant::showBackgroundWindow()
+{
+    if (!background_) {
+        background_ = std::make_unique<FrmBackground>(platform_);
+        connect(background_.get(), &FrmBackground::pictureDoubleClicked, this,
+                &FrmOrvant::imgBack_DblClick);
+        tracker_->registerForm(background_.get(), [this] {
+            background_->Form_Activate();
+            tracker_->bringToFront(this);
+        });
+    }
+    background_->showOnScreen();
+}
+
+void FrmOrvant::lblValue_Click(int index)
+{
+    overrides_->open(index);
+}
+
+} // namespace orvant

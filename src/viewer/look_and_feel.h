@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+class QApplication;
+
+namespace orvant {
+
+// Font sizes in pixels as 96 dpi gives them, so text fits the fixed twip
+// geometry whatever the screen's logical dpi.
+enum class FontSize { Pt8_25 = 11, Pt9 = 12, Pt9_75 = 13, Pt12 = 16, Pt14_25 = 19 };
+
+// "Courier New", with a fixed-pitch fallback where it is absent.
+QFont courierNew(FontSize size, bool bold = true);
+// "MS Sans Serif", with the system's sans font as fallback.
+QFont msSansSerif(FontSize size);
+
+// Fusion and a light palette of our own, the same on every desktop theme.
+void applyLookAndFeel(QApplication &app);
+
+} // namespace orvant

@@ -1,0 +1,82 @@
+#include "viewer/navigation_rules.h"
+
+#include <cctype>
+
+namespace orvant {
+
+namespace {
+
+char upper(char c)
+{
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+bool holds(const std::string &mountPoint, const std::string &path)
+{
+    if (path.compare(0, mountPoint.size(), mountPoint) != 0)
+        return false;
+    return mountPoint.ends_with('/') || path.size() == mountPoint.size()
+           || path[mountPoint.size()] == '/';
+}
+
+std::string letterDriveText(const std::string &path)
+{
+    return path.empty() ? std::string(":\\") : std::string(1, upper(path.front())) + ":\\";
+}
+
+} // namespace
+
+PathStyle PathStyle::native()
+{
+#ifdef _WIN32
+    return {'\\', true};
+#else
+    return {'/', false};
+#endif
+}
+
+std::string mountPointOf(const std::string &path, const std::vector<std::string> &mountPoints)
+{
+    std::string best = "/";
+    for (const auto &mountPoint : mountPoints) {
+        if (mountPoint.size() > best.size() && holds(mountPoint, path))
+            best = mountPoint;
+    }
+    return best;
+}
+
+DriveAndPath activationDriveAndPath(const std::string &savedPath, const PathStyle &style,
+                                    const std::vector<std::string> &mountPoints)
+{
+    if (!style.driveLetters)
+        return {mountPointOf(savedPath, mountPoints), savedPath};
+    std::string path = savedPath;
+    if (!path.empty())
+        path.front() = upper(path.front());
+    return {letterDriveText(path), path};
+}
+
+DriveAndPath folderChangeDriveAndPath(const std::string &folderPath, const PathStyle &style,
+                                      const std::vector<std::string> &mountPoints)
+{
+    std::string path = folderPath;
+    if (style.driveLetters && !path.empty())
+        path.front() = upper(path.front());
+    if (path.empty() || path.back() != style.separator)
+        path.push_back(style.separator);
+    if (!style.driveLetters)
+        return {mountPointOf(path, mountPoints), path};
+    return {letterDriveText(path), path};
+}
+
+std::string driveTextOfDriveEntry(const std::string &entry, const PathStyle &style)
+{
+    if (!style.driveLetters)
+        return entry;
+    std::string text = entry.substr(0, 2);
+    for (char &c : text)
+        c = upper(c);
+    return text + "\\";
+}
+
+} // namespace orvant

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shared/platform.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvant::test {
+
+// Records what the program asks of the platform; never blocks, sleeps or ends.
+class FakePlatform : public Platform
+{
+public:
+    struct Message
+    {
+        std::string title;
+        std::string text;
+    };
+
+    void showMessage(const std::string &title, const std::string &text) override
+    {
+        messages.push_back({title, text});
+        if (onMessage)
+            onMessage();
+    }
+    std::chrono::system_clock::time_point now() const override { return clock; }
+    void sleepMilliseconds(int ms) override { sleeps.push_back(ms); }
+    ScreenSize screenSize() const override { return screen; }
+    void endProgram() override { ++endCount; }
+
+    std::vector<Message> messages;
+    std::vector<int> sleeps;
+    std::chrono::system_clock::time_point clock{};
+    ScreenSize screen{1920 * 15, 1200 * 15};
+    int endCount = 0;
+    std::function<void()> onMessage; // runs while the "box" is open
+};
+
+} // namespace orvant::test

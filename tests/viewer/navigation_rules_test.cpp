@@ -1,0 +1,52 @@
+#include "viewer/navigation_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace orvant {
+namespace {
+
+const PathStyle kWindows{'\\', true};
+const PathStyle kLinux{'/', false};
+const std::vector<std::string> kMounts{"/", "/home", "/media/usb"};
+
+TEST(NavigationRules, ActivationTakesDriveLetterOrVolume)
+{
+    const DriveAndPath windows = activationDriveAndPath("c:\\ORVANT\\ORVANT Output", kWindows, {});
+    EXPECT_EQ(windows.pathText, "C:\\ORVANT\\ORVANT Output");
+    EXPECT_EQ(windows.driveText, "C:\\");
+
+    const DriveAndPath linux = activationDriveAndPath("/home/user/ORVANT Output", kLinux, kMounts);
+    EXPECT_EQ(linux.pathText, "/home/user/ORVANT Output"); // nothing changes on a volume path
+    EXPECT_EQ(linux.driveText, "/home");
+}
+
+TEST(NavigationRules, FolderChangeEndsPathInSeparator)
+{
+    EXPECT_EQ(folderChangeDriveAndPath("c:\\data", kWindows, {}).pathText, "C:\\data\\");
+    EXPECT_EQ(folderChangeDriveAndPath("c:\\data", kWindows, {}).driveText, "C:\\");
+    // The root folder of a drive already ends with the separator.
+    EXPECT_EQ(folderChangeDriveAndPath("d:\\", kWindows, {}).pathText, "D:\\");
+
+    const DriveAndPath usb = folderChangeDriveAndPath("/media/usb/logs", kLinux, kMounts);
+    EXPECT_EQ(usb.pathText, "/media/usb/logs/");
+    EXPECT_EQ(usb.driveText, "/media/usb");
+    EXPECT_EQ(folderChangeDriveAndPath("/", kLinux, kMounts).pathText, "/");
+}
+
+TEST(NavigationRules, MountPointIsLongestWholeComponentPrefix)
+{
+    EXPECT_EQ(mountPointOf("/home/user", kMounts), "/home");
+    EXPECT_EQ(mountPointOf("/homework/x", kMounts), "/"); // not a component boundary
+    EXPECT_EQ(mountPointOf("/media/usb", kMounts), "/media/usb");
+    EXPECT_EQ(mountPointOf("relative/path", kMounts), "/");
+    EXPECT_EQ(mountPointOf("", {}), "/");
+}
+
+TEST(NavigationRules, DriveEntryText)
+{
+    EXPECT_EQ(driveTextOfDriveEntry("d: [DATA]", kWindows), "D:\\");
+    EXPECT_EQ(driveTextOfDriveEntry("/media/usb", kLinux), "/media/usb");
+}
+
+} // namespace
+} // namespace orvant

@@ -1,0 +1,75 @@
+#include "viewer/path_file.h"
+
+#include "capture_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace orvant {
+namespace {
+
+std::string contentOf(const std::filesystem::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(PathFile, WritesLineWithCrLfAndReadsItBack)
+{
+    const test::TempFolder temp;
+    const auto file = temp.path() / "ORVANT 2. Path" / "txtPath.Text"; // folder created
+    ASSERT_FALSE(writePathFile(file, "/home/user/captures/"));
+    EXPECT_EQ(contentOf(file), "/home/user/captures/\r\n");
+    EXPECT_EQ(readPathFile(file), "/home/user/captures/");
+}
+
+TEST(PathFile, TextsThatWouldNotReadBackAreQuoted)
+{
+    const test::TempFolder temp;
+    const auto file = temp.path() / "txtPath.Text";
+    for (const std::string text : {"/data/a,b/", " /lead", "\t/tab", "/line\nbreak/"}) {
+        ASSERT_FALSE(writePathFile(file, text));
+        EXPECT_EQ(readPathFile(file), text) << text;
+    }
+    EXPECT_EQ(contentOf(file), "\"/line\nbreak/\"\r\n");
+    // An empty text is a bare line end, which reads as no folder at all.
+    ASSERT_FALSE(writePathFile(file, ""));
+    EXPECT_EQ(contentOf(file), "\r\n");
+    EXPECT_FALSE(readPathFile(file));
+}
+
+TEST(PathFile, DoubleQuoteCannotBeStoredAndEarlierFileStays)
+{
+    const test::TempFolder temp;
+    const auto file = temp.path() / "txtPath.Text";
+    ASSERT_FALSE(writePathFile(file, "/kept/"));
+    EXPECT_TRUE(writePathFile(file, "/a\"b/"));
+    EXPECT_EQ(readPathFile(file), "/kept/");
+}
+
+TEST(PathFile, HandWrittenCommaAndUnreadableFiles)
+{
+    const test::TempFolder temp;
+    const auto file = test::writeFile(temp.path() / "p", "C:\\logs,rest\r\nmore");
+    EXPECT_EQ(readPathFile(file), "C:\\logs");
+    EXPECT_FALSE(readPathFile(temp.path() / "missing"));
+    EXPECT_FALSE(readPathFile(temp.path())); // a folder
+    EXPECT_FALSE(readPathFile(test::writeFile(temp.path() / "huge", std::string(5000, 'x'))));
+    EXPECT_EQ(readPathFile(test::writeFile(temp.path() / "max", std::string(4096, 'x'))),
+              std::string(4096, 'x'));
+}
+
+TEST(PathFile, UnwritableFolderReportsReason)
+{
+    const test::TempFolder temp;
+    const auto blocker = test::writeFile(temp.path() / "file", "x");
+    // The folder cannot be made: a file stands where it should be.
+    EXPECT_TRUE(writePathFile(blocker / "sub" / "txtPath.Text", "/x/"));
+}
+
+} // namespace
+} // namespace orvant
