@@ -1,9 +1,11 @@
 // The viewer: one window on the shared program state.
+#include "shared/first_start.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
 #include "viewer/look_and_feel.h"
 #include "viewer/qt_platform.h"
+#include "viewer/sample_captures.h"
 
 #include <QApplication>
 
@@ -21,9 +23,14 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvant.Orvant"));
     orvant::applyLookAndFeel(app);
 
+    const orvant::Folders folders = orvant::Folders::standard();
+    // A new user finds something to click at once.
+    if (orvant::createMissingFolders(folders))
+        orvant::installSampleCaptures(folders.outputFolder());
+
     orvant::QtPlatform platform;
     const auto state = std::make_unique<orvant::VarGlobal>();
-    orvant::FrmOrvant window(*state, platform, orvant::Folders::standard());
+    orvant::FrmOrvant window(*state, platform, folders);
     window.show();
     return QApplication::exec();
 }

@@ -20,15 +20,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // 53 when nothing is there (a dangling link too), 75 when something is there
-// that is no regular file or cannot be reached.
+// that is no regular file or cannot be reached. One look-up: it follows links,
+// and a name that is not there at all is not found by it either.
 std::optional<LoadError> checkRegularFile(const fs::path &file)
 {
     std::error_code error;
-    const fs::file_status own = fs::symlink_status(file, error);
-    if (own.type() == fs::file_type::not_found)
-        return LoadError::fileNotFound();
-    if (error)
-        return LoadError::accessError();
     const fs::file_status target = fs::status(file, error);
     if (target.type() == fs::file_type::not_found)
         return LoadError::fileNotFound();
@@ -44,7 +40,9 @@ int openReadOnly(const fs::path &file)
 }
 bool isRegularOpenFile(int fd)
 {
-    struct _stat64 info {};
+    struct _stat64 info
+    {
+    };
     return ::_fstat64(fd, &info) == 0 && (info.st_mode & _S_IFREG) != 0;
 }
 #else
@@ -56,10 +54,13 @@ int openReadOnly(const fs::path &file)
 }
 bool isRegularOpenFile(int fd)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Blocking again; none of the other status flags was set by the open.
+    ::fcntl(fd, F_SETFL, 0);
     return true;
 }
 #endif

@@ -16,6 +16,29 @@ bool endsPlainField(int c)
     return c == kEof || c == ',' || c == '\r' || c == '\n';
 }
 
+bool endsQuotedField(int c)
+{
+    return c == kEof || c == '"';
+}
+
+// Takes the field from c on until `ends` says so, at most keep characters. The
+// text is written in place and cut back at the end: a capture has thousands.
+template<typename Ends>
+void takeField(std::streambuf &in, int c, std::size_t keep, Ends ends, FirstField &result)
+{
+    result.text.resize(keep);
+    char *const out = result.text.data();
+    std::size_t length = 0;
+    for (; !ends(c); c = in.sbumpc()) {
+        if (length == keep) {
+            result.longer = true;
+            break;
+        }
+        out[length++] = static_cast<char>(c);
+    }
+    result.text.resize(length);
+}
+
 } // namespace
 
 FirstField readFirstField(std::streambuf &in, std::size_t keep)
@@ -28,18 +51,12 @@ FirstField readFirstField(std::streambuf &in, std::size_t keep)
         return result;
     result.found = true;
 
-    const bool quoted = c == '"';
-    if (quoted)
-        c = in.sbumpc();
-    result.text.reserve(keep);
-    while (quoted ? (c != kEof && c != '"') : !endsPlainField(c)) {
-        if (result.text.size() == keep) {
-            result.longer = true;
-            break;
-        }
-        result.text.push_back(static_cast<char>(c));
-        c = in.sbumpc();
-    }
+    if (c == '"')
+        takeField(
+            in, in.sbumpc(), keep, [](int ch) { return endsQuotedField(ch); }, result);
+    else
+        takeField(
+            in, c, keep, [](int ch) { return endsPlainField(ch); }, result);
     return result;
 }
 

@@ -62,6 +62,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
     createSettingsPanel();
     createColourIndicator();
     wireControls();
+    describeForScreenReaders();
 
     overrides_ = std::make_unique<OverrideDialogs>(
         platform_, [this] { return pixelsToTwips(frameGeometry().width()); },
@@ -182,6 +183,8 @@ void FrmOrvant::createColourIndicator()
         frame->setGeometry(
             twipsRect(kIndicatorLeft, colour.frameTop, kIndicatorWidth, kIndicatorHeight));
         frame->setAccessibleName(QStringLiteral("Next Color indicator"));
+        frame->setAccessibleDescription(QStringLiteral("The next curve is drawn in %1")
+                                            .arg(QString::fromUtf8(colour.colourName)));
         auto *line = new QFrame(frame);
         line->setObjectName(QString::fromUtf8(colour.line));
         // A line from (60, 120) to (1320, 120) twips, 5 pixels wide.
@@ -223,6 +226,30 @@ void FrmOrvant::wireControls()
     });
     connect(txtLeft_, &QLineEdit::textChanged, this, &FrmOrvant::txtLeft_Change);
     connect(txtTop_, &QLineEdit::textChanged, this, &FrmOrvant::txtTop_Change);
+}
+
+void FrmOrvant::describeForScreenReaders()
+{
+    // Text boxes take their names from the labels beside them.
+    const std::pair<const char *, QWidget *> buddies[] = {
+        {"lblDrive", txtDrive_}, {"lblPath", txtPath_}, {"Label1", txtTop_}, {"Label2", txtLeft_}};
+    for (const auto &[label, box] : buddies)
+        findChild<QLabel *>(QString::fromUtf8(label))->setBuddy(box);
+    lstDaten_->setAccessibleName(QStringLiteral("DATA"));
+    lstDaten_->setAccessibleDescription(QStringLiteral("Byte table: Nr., HEX, DEZ, BIN and SGN"));
+    filDatei_->setAccessibleName(QStringLiteral("Files"));
+    filDatei_->setAccessibleDescription(QStringLiteral("A click on a file name loads it"));
+    dirVerzeichnis_->setAccessibleName(QStringLiteral("Folders"));
+    drvLaufwerk_->setAccessibleName(QStringLiteral("Drives"));
+    picCurve_->setAccessibleName(QStringLiteral("Curve plot"));
+    const auto describePlot = [this](int curves) {
+        picCurve_->setAccessibleDescription(
+            QStringLiteral("Waveform graticule of 10 by 8 divisions holding %1 curve%2")
+                .arg(curves)
+                .arg(curves == 1 ? "" : "s"));
+    };
+    describePlot(0);
+    connect(picCurve_, &PicCurve::curveCountChanged, this, describePlot);
 }
 
 QLabel *FrmOrvant::valueLabel(int parameter) const

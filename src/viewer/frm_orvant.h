@@ -81,6 +81,7 @@ private:
     void createSettingsPanel();
     void createColourIndicator();
     void wireControls();
+    void describeForScreenReaders();
     QWidget *createControl(const struct ControlSpec &spec);
 
     // The load's stages

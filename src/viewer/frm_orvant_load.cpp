@@ -3,6 +3,7 @@
 
 #include "capture/capture_load.h"
 #include "capture/load_path.h"
+#include "viewer/click_label.h"
 #include "viewer/file_list.h"
 #include "viewer/list_row_text.h"
 #include "viewer/pic_curve.h"

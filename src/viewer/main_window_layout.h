@@ -47,6 +47,7 @@ struct ColourChoice
     const char *line;
     unsigned lineRgb;
     int frameTop; // before the first selection moves it
+    const char *colourName;
 };
 
 // Next colours 1 to 4, in that order.

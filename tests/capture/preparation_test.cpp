@@ -32,5 +32,15 @@ TEST(Preparation, FourThreeFourEightMovesTextOnePair)
     EXPECT_EQ(prepareCaptureText("0102030405").view().substr(0, 2), "01");
 }
 
+TEST(Preparation, OnlyCharactersElevenToFourteenCount)
+{
+    EXPECT_EQ(prepareCaptureText("").view(), std::string(2110, ' '));
+    EXPECT_EQ(prepareCaptureText("0102030405    01").view().substr(0, 2), "01");
+    EXPECT_EQ(prepareCaptureText("010203040506434801").view().substr(0, 2), "01");
+    EXPECT_EQ(prepareCaptureText("010203040").view().substr(0, 2), "01");
+    // A text that ends right after them moves too.
+    EXPECT_EQ(prepareCaptureText("01020304054348").view().substr(0, 16), "  01020304054348");
+}
+
 } // namespace
 } // namespace orvant

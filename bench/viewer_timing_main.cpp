@@ -1,0 +1,74 @@
+// Times the viewer by hand: start-up to the first shown window, one load from
+// the click to the curve drawn (median of many), and peak memory across loads.
+// Runs offscreen: QT_QPA_PLATFORM=offscreen viewer_timing <capture folder>
+#include "fake_platform.h"
+#include "shared/var_global.h"
+#include "viewer/frm_orvant.h"
+#include "viewer/look_and_feel.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long statusKilobytes(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(std::string(field).size()));
+    }
+    return -1;
+}
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const auto processStart = Clock::now();
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: viewer_timing ROOT CAPTURE_NAME\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    orvant::applyLookAndFeel(app);
+    orvant::test::FakePlatform platform;
+    orvant::VarGlobal state;
+    orvant::FrmOrvant window(state, platform, orvant::Folders{argv[1]});
+    window.show();
+    QApplication::processEvents();
+    std::printf("start-up to shown window: %.1f ms\n", millisecondsSince(processStart));
+
+    const QString capture = QString::fromLocal8Bit(argv[2]);
+    std::vector<double> loads;
+    long rssAfterFirst = 0;
+    for (int i = 0; i < 200; ++i) {
+        const auto start = Clock::now();
+        window.filDatei_Click(capture);
+        loads.push_back(millisecondsSince(start));
+        if (i == 0)
+            rssAfterFirst = statusKilobytes("VmRSS:");
+        if (i == 99)
+            std::printf("RSS after 1 load: %ld kB, after 100 loads: %ld kB (peak %ld kB)\n",
+                        rssAfterFirst, statusKilobytes("VmRSS:"), statusKilobytes("VmHWM:"));
+    }
+    std::sort(loads.begin(), loads.end());
+    std::printf("load, click to curve drawn: median %.3f ms, min %.3f ms, max %.3f ms\n",
+                loads[loads.size() / 2], loads.front(), loads.back());
+    std::printf("messages shown: %zu\n", platform.messages.size());
+    return 0;
+}

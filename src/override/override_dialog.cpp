@@ -1,0 +1,86 @@
+#include "override/override_dialog.h"
+
+#include "viewer/look_and_feel.h"
+#include "viewer/option_group.h"
+#include "viewer/twips.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace orvant {
+
+namespace {
+
+// The main window's frame: fixed size, no maximise button, closable.
+constexpr Qt::WindowFlags kFrameFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+OverrideDialog::OverrideDialog(const OverrideRow &row)
+    : QWidget(nullptr, kFrameFlags)
+    , row_(row)
+    , group_(new OptionGroup(this))
+{
+    setObjectName(QStringLiteral("frm%1").arg(row.parameter));
+    setWindowTitle(fromUtf8(row.title));
+    setWindowIcon(QIcon(QStringLiteral(":/orvant/icons/orvant-32.png")));
+    setFixedSize(twipsToPixels(kOverrideClientWidth), twipsToPixels(row.clientHeight));
+    createPrompt();
+    createOptions();
+}
+
+void OverrideDialog::createPrompt()
+{
+    prompt_ = new QLabel(QStringLiteral("Please select the desired value"), this);
+    prompt_->setObjectName(QStringLiteral("lbl101"));
+    prompt_->setFont(courierNew(FontSize::Pt9));
+    prompt_->setGeometry(twipsRect(kPromptLeft, kPromptTop, row_.promptWidth, kPromptHeight));
+}
+
+void OverrideDialog::createOptions()
+{
+    const QFont font = courierNew(FontSize::Pt9_75);
+    for (std::size_t i = 0; i < row_.options.size(); ++i) {
+        const OverrideOption &entry = row_.options[i];
+        const int index = static_cast<int>(i);
+        auto *button = new QRadioButton(fromUtf8(entry.shown), this);
+        button->setObjectName(QStringLiteral("opt%1(%2)").arg(row_.parameter).arg(index));
+        button->setFont(font);
+        button->setGeometry(twipsRect(kOptionLeft, optionTop(index), entry.width, kOptionHeight));
+        group_->add(button, [this, index] { emit optionClicked(index); });
+        options_.push_back(button);
+    }
+}
+
+QRadioButton *OverrideDialog::option(int index) const
+{
+    return options_.at(static_cast<std::size_t>(index));
+}
+
+QString OverrideDialog::writtenText(int index) const
+{
+    return fromUtf8(row_.options[static_cast<std::size_t>(index)].written);
+}
+
+void OverrideDialog::unselectAll()
+{
+    for (QRadioButton *button : options_)
+        group_->unselect(button);
+}
+
+void OverrideDialog::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides: the manager keeps the dialog and places it afresh.
+    event->accept();
+    emit closedByUser();
+}
+
+} // namespace orvant

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "viewer/plot_geometry.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <span>
+
+namespace orvant {
+
+class CurveTable;
+
+// The plot area: a retained drawing surface in the plot's logical units. What
+// is drawn stays in an image of the widget's size until clear(); paintEvent
+// only shows it. Pen width and current point persist between calls.
+//
+// Drawing is aliased and pixel-exact: points go to their nearest pixel, pens
+// are square-capped (a line covers the pen's square at both ends, so the joints
+// of the curve leave no gaps and a 1-pixel line includes both end points).
+class PicCurve : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr unsigned kBackgroundRgb = 0xC0FFFF; // RGB(192, 255, 255)
+    // The program's own light palette makes the window text black everywhere.
+    static constexpr unsigned kForegroundRgb = 0x000000;
+
+    explicit PicCurve(QWidget *parent = nullptr);
+
+    void setPenWidth(int pixels);
+    int penWidth() const { return penWidth_; }
+    PlotPoint currentPoint() const { return current_; }
+
+    // Each call draws in `colour`, or in the foreground colour without one, and
+    // makes its end point the current point.
+    void line(PlotPoint from, PlotPoint to, PlotColour colour = std::nullopt);
+    void lineTo(PlotPoint to, PlotColour colour = std::nullopt);
+    void dot(PlotPoint at, PlotColour colour = std::nullopt);
+    // Replays drawing calls, each with its own pen width.
+    void draw(std::span<const PlotCommand> commands);
+    // Empties the area (curves and graticule) and resets the current point.
+    void clear();
+
+    // Curves drawn since the last clear.
+    int curveCount() const { return curveCount_; }
+    void addCurve();
+
+    // What the area holds, one image pixel per widget pixel.
+    const QImage &image() const;
+
+signals:
+    void curveCountChanged(int curves);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitImage() const;
+    void paint(QPainter &painter, const PlotCommand &command);
+
+    // Follows the widget's size lazily: a hidden widget gets no resize event.
+    mutable QImage image_;
+    int penWidth_ = 1;
+    PlotPoint current_;
+    int curveCount_ = 0;
+};
+
+// Places the area on its window and draws the graticule over what it holds.
+void drawGraticule(PicCurve &plot);
+// Draws the curve of samples 1 to 512 in the next colour over what the area holds.
+void drawCurve(PicCurve &plot, const CurveTable &curve, int nextColour);
+
+} // namespace orvant

@@ -1,0 +1,113 @@
+#include "viewer/plot_geometry.h"
+
+#include "shared/curve_sample.h"
+#include "viewer/main_window_layout.h"
+
+#include <cmath>
+
+namespace orvant {
+
+namespace {
+
+int nearest(double pixel)
+{
+    return static_cast<int>(std::floor(pixel + 0.5));
+}
+
+PlotCommand line(int penWidth, PlotPoint from, PlotPoint to, PlotColour colour = std::nullopt)
+{
+    return {PlotOp::Line, penWidth, from, to, colour};
+}
+
+void addOuterBorder(std::vector<PlotCommand> &commands)
+{
+    commands.push_back(line(6, {0, 255}, {1036, 255}, kBlackRgb));
+    commands.push_back(line(6, {0, 0}, {1036, 0}));
+    commands.push_back(line(6, {0, 255}, {0, 0}));
+    commands.push_back(line(6, {1036, 0}, {1036, 255}));
+}
+
+void addInnerFrameAndAxes(std::vector<PlotCommand> &commands)
+{
+    commands.push_back(line(2, {18, 232}, {1018, 232}, kBlackRgb));
+    commands.push_back(line(2, {18, 30}, {1018, 30}));
+    commands.push_back(line(2, {18, 232}, {18, 30}));
+    commands.push_back(line(2, {1018, 30}, {1018, 232}));
+    commands.push_back(line(2, {18, 131}, {1018, 131}, kBlackRgb));
+    commands.push_back(line(2, {518, 30}, {518, 232}));
+}
+
+void addDivisionLines(std::vector<PlotCommand> &commands)
+{
+    for (double y = 55.25; y <= 206.75; y += 25.25)
+        commands.push_back(line(1, {18, y}, {1018, y}, kBlackRgb));
+    for (int x = 118; x <= 918; x += 100)
+        commands.push_back(line(1, {double(x), 30}, {double(x), 232}));
+}
+
+void addMinorTicks(std::vector<PlotCommand> &commands)
+{
+    // A single-precision counter: its 41st value lies just above 202, so the
+    // last tick is at 196.95 and none falls on the inner frame.
+    for (float t = 0; t <= 202; t += 5.05f) {
+        const double y = 30.0f + t;
+        commands.push_back(line(1, {509, y}, {527, y}));
+    }
+    for (int t = 0; t <= 1000; t += 20)
+        commands.push_back(line(1, {18.0 + t, 129}, {18.0 + t, 134}));
+}
+
+std::vector<PlotCommand> buildGraticule()
+{
+    std::vector<PlotCommand> commands;
+    addOuterBorder(commands);
+    addInnerFrameAndAxes(commands);
+    addDivisionLines(commands);
+    addMinorTicks(commands);
+    return commands;
+}
+
+} // namespace
+
+QPointF exactPixel(PlotPoint point, QSize area)
+{
+    return {point.x * (area.width() - 1) / kPlotRight,
+            (kPlotTop - point.y) * (area.height() - 1) / kPlotTop};
+}
+
+QPoint toPixel(PlotPoint point, QSize area)
+{
+    const QPointF exact = exactPixel(point, area);
+    return {nearest(exact.x()), nearest(exact.y())};
+}
+
+const std::vector<PlotCommand> &graticuleCommands()
+{
+    static const std::vector<PlotCommand> commands = buildGraticule();
+    return commands;
+}
+
+PlotColour curveColour(int nextColour)
+{
+    if (nextColour < 1 || nextColour > 4)
+        return std::nullopt;
+    return colourChoice(nextColour).curveRgb;
+}
+
+std::vector<PlotCommand> curveCommands(const CurveTable &curve, int nextColour)
+{
+    constexpr int kCurvePen = 3;
+    std::vector<PlotCommand> commands;
+    commands.reserve(kSampleCount + 1);
+    commands.push_back({PlotOp::Dot, kCurvePen, {}, {0, double(curve.at(1).sampleValue)}, {}});
+    const PlotColour colour = curveColour(nextColour);
+    if (!colour)
+        return commands;
+    for (int k = 1; k <= kSampleCount; ++k) {
+        const PlotPoint to {2.0 * k, double(curve.at(k).sampleValue)};
+        commands.push_back({PlotOp::LineTo, kCurvePen, {}, to, colour});
+    }
+    return commands;
+}
+
+} // namespace orvant

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
+
+#include <optional>
+#include <vector>
+
+namespace orvant {
+
+class CurveTable;
+
+// A point in the plot's logical units: x 0 (left) to 1036 (right), y 255 (top)
+// to 0 (bottom), so larger values are higher on the screen.
+struct PlotPoint
+{
+    double x = 0;
+    double y = 0;
+    bool operator==(const PlotPoint &) const = default;
+};
+
+constexpr double kPlotRight = 1036;
+constexpr double kPlotTop = 255;
+
+// A drawing colour as 0xRRGGBB; none means the plot's foreground colour.
+using PlotColour = std::optional<unsigned>;
+constexpr unsigned kBlackRgb = 0x000000;
+
+// The logical system covers the whole pixel area, without a border: x 0 on the
+// first column and 1036 on the last, y 255 on the first row and 0 on the last.
+QPointF exactPixel(PlotPoint point, QSize area);
+// The pixel nearest to the point (halves go right and down).
+QPoint toPixel(PlotPoint point, QSize area);
+
+enum class PlotOp {
+    Line, // from `from` to `to`
+    LineTo, // from the current point to `to`
+    Dot, // at `to`
+};
+
+// One drawing call of the plot, with the pen width it needs.
+struct PlotCommand
+{
+    PlotOp op = PlotOp::Line;
+    int penWidth = 1;
+    PlotPoint from; // Line only
+    PlotPoint to; // becomes the current point
+    PlotColour colour;
+    bool operator==(const PlotCommand &) const = default;
+};
+
+// Draw the graticule's drawing calls (steps 3 to 9), in order. The pen is left
+// at width 1.
+const std::vector<PlotCommand> &graticuleCommands();
+
+// Draw the curve: a dot at (0, sample 1) in the foreground colour, then lines
+// to (2k, sample k), k = 1 to 512, in the next colour's curve colour; only the
+// dot for a next colour other than 1 to 4.
+std::vector<PlotCommand> curveCommands(const CurveTable &curve, int nextColour);
+
+// The curve colour of next colour 1 to 4; none for any other value.
+PlotColour curveColour(int nextColour);
+
+} // namespace orvant

@@ -1,0 +1,238 @@
+#include "capture/byte_conversion.h"
+#include "capture/preparation.h"
+#include "capture_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <bitset>
+#include <memory>
+#include <string>
+
+namespace orvant {
+namespace {
+
+using test::CaptureBuilder;
+using test::hexPair;
+
+// A blank capture text with `pair` at Nr.
+PreparedText textWithPair(int nr, std::string_view pair)
+{
+    std::string text(kCaptureTextLength, ' ');
+    text.replace(static_cast<std::size_t>(nr - 1), pair.size(), pair);
+    return PreparedText(text);
+}
+
+CaptureByte convert(int nr, std::string_view pair)
+{
+    CaptureByte entry;
+    convertPair(textWithPair(nr, pair), nr, entry);
+    return entry;
+}
+
+std::string nrText(int nr)
+{
+    const std::string digits = std::to_string(nr);
+    return std::string(4 - digits.size(), ' ') + digits;
+}
+
+std::string blanks(std::size_t n)
+{
+    return std::string(n, ' ');
+}
+
+TEST(ByteConversion, HexDigitRuleKnowsOnlyUpperCaseDigits)
+{
+    const std::string digits = "0123456789ABCDEF";
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        const auto at = digits.find(ch);
+        if (at == std::string::npos)
+            EXPECT_FALSE(hexDigitValue(ch)) << c;
+        else
+            EXPECT_EQ(hexDigitValue(ch), static_cast<int>(at)) << c;
+    }
+}
+
+TEST(ByteConversion, EveryByteValueGivesItsTexts)
+{
+    for (int b = 0; b < 256; ++b) {
+        const std::string pair = hexPair(static_cast<unsigned char>(b));
+        const CaptureByte e = convert(2001, pair);
+        const std::string bits = std::bitset<8>(static_cast<unsigned long>(b)).to_string();
+        EXPECT_EQ(e.hexText, pair);
+        EXPECT_EQ(e.highDigit, pair.substr(0, 1));
+        EXPECT_EQ(e.lowDigit, pair.substr(1, 1));
+        EXPECT_EQ(e.highValue, b / 16);
+        EXPECT_EQ(e.lowValue, b % 16);
+        EXPECT_EQ(e.decimalText, FixedText<3>(std::to_string(b))) << b;
+        EXPECT_EQ(e.highBits, bits.substr(0, 4));
+        EXPECT_EQ(e.lowBits, bits.substr(4));
+        EXPECT_EQ(e.binaryText, bits);
+        EXPECT_EQ(e.character[0], static_cast<char>(b)) << b;
+    }
+}
+
+TEST(ByteConversion, QuestionMarkAtNrOne)
+{
+    const CaptureByte e = convert(1, "3F");
+    EXPECT_EQ(e.highValue, 3);
+    EXPECT_EQ(e.lowValue, 15);
+    EXPECT_EQ(e.decimalText, "63 ");
+    EXPECT_EQ(e.binaryText, "00111111");
+    EXPECT_EQ(e.character, "?");
+    EXPECT_EQ(listRow(1, e), "   1  3F   63   00111111  ?");
+    EXPECT_EQ(e.rowText, "   1      3F     63     00111111     ?");
+}
+
+TEST(ByteConversion, TellingPairs)
+{
+    const CaptureByte zero = convert(21, "30");
+    EXPECT_EQ(zero.decimalText, "48 ");
+    EXPECT_EQ(zero.binaryText, "00110000");
+    EXPECT_EQ(zero.character, "0");
+
+    const CaptureByte ff = convert(2045, "FF");
+    EXPECT_EQ(ff.highValue, 15);
+    EXPECT_EQ(ff.lowValue, 15);
+    EXPECT_EQ(ff.binaryText, "11111111");
+    EXPECT_EQ(listRow(2045, ff), "2045  FF   255  11111111  \xFF");
+    EXPECT_EQ(ff.rowText, "2045      FF     255    11111111     \xFF");
+
+    // A lower-case letter is no digit: value 0 and blank bits.
+    const CaptureByte lower = convert(7, "7f");
+    EXPECT_EQ(lower.highValue, 7);
+    EXPECT_EQ(lower.lowValue, 0);
+    EXPECT_EQ(lower.lowDigit, "f");
+    EXPECT_EQ(lower.decimalText, "112");
+    EXPECT_EQ(lower.binaryText, "0111    ");
+    EXPECT_EQ(lower.character, "p");
+    EXPECT_EQ(listRow(7, lower), "   7  7f   112  0111      p");
+    EXPECT_EQ(lower.rowText, "   7      7f     112    0111         p");
+
+    const CaptureByte halfBlank = convert(9, " 5");
+    EXPECT_EQ(halfBlank.hexText, " 5");
+    EXPECT_EQ(halfBlank.decimalText, "5  ");
+    EXPECT_EQ(halfBlank.binaryText, "    0101");
+    EXPECT_EQ(halfBlank.character[0], '\x05');
+}
+
+TEST(ByteConversion, ThreeDigitValuesKeepAllDigits)
+{
+    const struct
+    {
+        const char *pair;
+        const char *decimal;
+    } cases[] = {{"63", "99 "}, {"64", "100"}, {"C8", "200"}, {"FF", "255"}};
+    for (const auto &c : cases) {
+        const CaptureByte e = convert(301, c.pair);
+        EXPECT_EQ(e.decimalText, c.decimal);
+        const ListRow row = listRow(301, e);
+        EXPECT_EQ(row.view().substr(11, 3), c.decimal);
+        EXPECT_EQ(row.view().substr(14, 2), "  ");
+        EXPECT_EQ(e.rowText.view().substr(17, 3), c.decimal);
+        EXPECT_EQ(e.rowText.view().substr(20, 4), "    ");
+    }
+}
+
+TEST(ByteConversion, BlankPairAtTheEnd)
+{
+    const PreparedText text = prepareCaptureText(std::string(2108, '4'));
+    CaptureByte e;
+    convertPair(text, 2109, e);
+    EXPECT_EQ(e.hexText, "  ");
+    EXPECT_EQ(e.highValue, 0);
+    EXPECT_EQ(e.lowValue, 0);
+    EXPECT_EQ(e.decimalText, "0  ");
+    EXPECT_EQ(e.binaryText, blanks(8));
+    EXPECT_EQ(e.character[0], '\0');
+    const std::string nul(1, '\0');
+    EXPECT_EQ(listRow(2109, e), "2109" + blanks(7) + "0" + blanks(14) + nul);
+    EXPECT_EQ(e.rowText, "2109" + blanks(13) + "0" + blanks(19) + nul);
+}
+
+TEST(ByteConversion, BlankFirstPairIsTheByte20Hex)
+{
+    const PreparedText moved = prepareCaptureText("0102030405434801");
+    const PreparedText empty = prepareCaptureText("");
+    for (const PreparedText &text : {moved, empty}) {
+        CaptureByte e;
+        convertPair(text, 1, e);
+        EXPECT_EQ(e.hexText, "20");
+        EXPECT_EQ(e.highValue, 2);
+        EXPECT_EQ(e.lowValue, 0);
+        EXPECT_EQ(e.decimalText, "32 ");
+        EXPECT_EQ(e.binaryText, "00100000");
+        EXPECT_EQ(e.character, " ");
+        EXPECT_EQ(listRow(1, e), "   1  20   32   00100000   ");
+        EXPECT_EQ(e.rowText, "   1      20     32     00100000      ");
+    }
+    // Only the first pair: a blank pair elsewhere stays blank.
+    CaptureByte third;
+    convertPair(moved, 3, third);
+    EXPECT_EQ(third.hexText, "01");
+    convertPair(empty, 3, third);
+    EXPECT_EQ(third.hexText, "  ");
+    EXPECT_EQ(third.binaryText, blanks(8));
+    // Half blank is no blank pair.
+    EXPECT_EQ(convert(1, " 7").hexText, " 7");
+}
+
+TEST(ByteConversion, ColumnsOfListRowAndRowText)
+{
+    const std::string hex = CaptureBuilder {}.hexText();
+    for (const int nr : {1, 3, 21, 99, 101, 999, 1001, 2099, 2109}) {
+        CaptureByte e;
+        convertPair(PreparedText(hex), nr, e);
+        const std::string row(listRow(nr, e).view());
+        ASSERT_EQ(row.size(), 27u);
+        EXPECT_EQ(row.substr(0, 4), nrText(nr));
+        EXPECT_EQ(row.substr(4, 2), blanks(2));
+        EXPECT_EQ(row.substr(6, 2), e.hexText.view());
+        EXPECT_EQ(row.substr(8, 3), blanks(3));
+        EXPECT_EQ(row.substr(11, 3), e.decimalText.view());
+        EXPECT_EQ(row.substr(14, 2), blanks(2));
+        EXPECT_EQ(row.substr(16, 8), e.binaryText.view());
+        EXPECT_EQ(row.substr(24, 2), blanks(2));
+        EXPECT_EQ(row[26], e.character[0]);
+
+        const std::string exportRow(e.rowText.view());
+        ASSERT_EQ(exportRow.size(), 38u);
+        EXPECT_EQ(exportRow.substr(0, 4), nrText(nr));
+        EXPECT_EQ(exportRow.substr(4, 6), blanks(6));
+        EXPECT_EQ(exportRow.substr(10, 2), e.hexText.view());
+        EXPECT_EQ(exportRow.substr(12, 5), blanks(5));
+        EXPECT_EQ(exportRow.substr(17, 3), e.decimalText.view());
+        EXPECT_EQ(exportRow.substr(20, 4), blanks(4));
+        EXPECT_EQ(exportRow.substr(24, 8), e.binaryText.view());
+        EXPECT_EQ(exportRow.substr(32, 5), blanks(5));
+        EXPECT_EQ(exportRow[37], e.character[0]);
+    }
+}
+
+TEST(ByteConversion, TableHas1055RowsNumberedOneThreeToLast)
+{
+    const std::string hex = CaptureBuilder {}.hexText();
+    const PreparedText text = prepareCaptureText(hex);
+    auto table = std::make_unique<ByteTable>();
+    auto rows = std::make_unique<ListRows>();
+    buildByteTable(text, *table, *rows);
+
+    ASSERT_EQ(rows->size(), 1055u);
+    EXPECT_EQ(rows->at(0).view().substr(0, 4), "   1");
+    EXPECT_EQ(rows->at(1).view().substr(0, 4), "   3");
+    EXPECT_EQ(rows->back().view().substr(0, 4), "2109");
+    for (std::size_t i = 0; i < rows->size(); ++i) {
+        const int nr = static_cast<int>(2 * i + 1);
+        const CaptureByte &entry = table->at(nr);
+        EXPECT_EQ(rows->at(i), listRow(nr, entry)) << nr;
+        EXPECT_EQ(entry.rowText.view().substr(0, 4), nrText(nr));
+        EXPECT_EQ(entry.hexText.view(), text.view().substr(i * 2, 2)) << nr;
+    }
+    // The pairs after the 2100 digits of the capture are blank.
+    EXPECT_EQ(table->at(2099).hexText, hex.substr(2098, 2));
+    EXPECT_EQ(table->at(2101).hexText, "  ");
+    EXPECT_EQ(table->at(2101).character[0], '\0');
+}
+
+} // namespace
+} // namespace orvant

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "capture_builder.h"
+#include "fake_platform.h"
+#include "shared/folders.h"
+#include "shared/var_global.h"
+#include "viewer/file_list.h"
+#include "viewer/form_tracker.h"
+#include "viewer/frm_orvant.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace orvant::test {
+
+// A main window on a temporary root folder with a recording platform. The
+// capture folder holds "sine.log"; the path file points at it.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folders.root = temp.path() / "ORVANT";
+        std::filesystem::create_directories(folders.outputFolder());
+        std::filesystem::create_directories(folders.exportFolder());
+        captureFolder = temp.path() / "captures";
+        std::filesystem::create_directories(captureFolder);
+        writeFile(captureFolder / "sine.log", CaptureBuilder{}.hexText() + "\r\n");
+        std::filesystem::create_directories(folders.pathFolder());
+        writeFile(folders.pathFile(), captureFolder.string() + "/\r\n");
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        QApplication::processEvents();
+    }
+
+    // Creates, shows and activates the window; waits for its activation.
+    void start()
+    {
+        window = std::make_unique<FrmOrvant>(state, platform, folders);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        settle();
+    }
+
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
+
+    template<typename T>
+    T *child(const char *name) const
+    {
+        T *found = window->findChild<T *>(QString::fromUtf8(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QListWidget *fileList() const { return child<QListWidget>("filDatei"); }
+    QListWidget *byteList() const { return child<QListWidget>("lstDaten"); }
+    QLineEdit *pathText() const { return child<QLineEdit>("txtPath"); }
+    QRadioButton *option(const char *name) const { return child<QRadioButton>(name); }
+    QString valueText(int parameter) const { return window->valueLabel(parameter)->text(); }
+    QColor valueColour(int parameter) const
+    {
+        return window->valueLabel(parameter)->palette().color(QPalette::WindowText);
+    }
+
+    // A mouse click on a file name, as a user makes it.
+    void clickFile(const QString &name)
+    {
+        QListWidget *list = fileList();
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        const QRect rect = list->visualItemRect(items.front());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        settle();
+    }
+
+    // A radio button reacts only on its indicator and text: click near its left edge.
+    static void clickOption(QRadioButton *button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+        settle();
+    }
+
+    void refreshFileList()
+    {
+        window->dirVerzeichnis_Change(QString::fromStdString(captureFolder.string()));
+        settle();
+    }
+
+    TempFolder temp;
+    Folders folders;
+    std::filesystem::path captureFolder;
+    FakePlatform platform;
+    VarGlobal state;
+    std::unique_ptr<FrmOrvant> window;
+};
+
+} // namespace orvant::test
