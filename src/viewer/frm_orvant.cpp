@@ -200,6 +200,8 @@ void FrmOrvant::createColourIndicator()
         QRadioButton *button = optCH_[static_cast<std::size_t>(colour.nextColour - 1)];
         button->setAutoFillBackground(true);
         QPalette buttonPalette = button->palette();
+        // A radio button fills its background with the Button role.
+        buttonPalette.setColor(QPalette::Button, QColor::fromRgb(colour.buttonRgb));
         buttonPalette.setColor(QPalette::Window, QColor::fromRgb(colour.buttonRgb));
         buttonPalette.setColor(QPalette::WindowText, Qt::white);
         buttonPalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(200, 200, 200));
