@@ -56,15 +56,15 @@ int main(int argc, char **argv)
     const QString capture = QString::fromLocal8Bit(argv[2]);
     std::vector<double> loads;
     long rssAfterFirst = 0;
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         const auto start = Clock::now();
         window.filDatei_Click(capture);
         loads.push_back(millisecondsSince(start));
         if (i == 0)
             rssAfterFirst = statusKilobytes("VmRSS:");
-        if (i == 99)
-            std::printf("RSS after 1 load: %ld kB, after 100 loads: %ld kB (peak %ld kB)\n",
-                        rssAfterFirst, statusKilobytes("VmRSS:"), statusKilobytes("VmHWM:"));
+        if (i == 99 || i == 999)
+            std::printf("RSS after 1 load: %ld kB, after %d loads: %ld kB (peak %ld kB)\n",
+                        rssAfterFirst, i + 1, statusKilobytes("VmRSS:"), statusKilobytes("VmHWM:"));
     }
     std::sort(loads.begin(), loads.end());
     std::printf("load, click to curve drawn: median %.3f ms, min %.3f ms, max %.3f ms\n",

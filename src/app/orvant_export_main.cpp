@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const orvant::BatchIo io{std::cout, std::cerr, [] { return std::chrono::system_clock::now(); },
-                             orvant::Folders::standard().exportFolder()};
+    const orvant::BatchIo io {std::cout, std::cerr, [] { return std::chrono::system_clock::now(); },
+                              orvant::Folders::standard().exportFolder()};
     return orvant::runBatchExport(args, io);
 }

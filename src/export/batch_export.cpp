@@ -23,8 +23,8 @@ bool isOption(std::string_view arg)
 
 // Takes one argument into the options; returns the usage error it makes, if any.
 // `next` is the argument after it, for options that take a value.
-std::optional<std::string> takeOption(std::string_view arg, const std::string *next,
-                                      bool &usedNext, BatchOptions &options)
+std::optional<std::string> takeOption(std::string_view arg, const std::string *next, bool &usedNext,
+                                      BatchOptions &options)
 {
     if (arg == "--help" || arg == "-h") {
         options.help = true;
@@ -135,7 +135,8 @@ public:
     FolderRun(std::filesystem::path folder, const BatchIo &io)
         : folder_(std::move(folder))
         , io_(io)
-    {}
+    {
+    }
 
     // Returns false when the capture was not written.
     bool exportCapture(const std::string &capture)
@@ -211,31 +212,31 @@ ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args)
 std::string batchHelpText(const std::filesystem::path &defaultFolder)
 {
     return usageLines()
-           + "\n"
-             "Writes the ORVANT data file of each capture file: the same 1581 lines that\n"
-             "\"Export Data\" writes after the capture was loaded as the first capture of a\n"
-             "fresh start, with the current date and time in line 1. No window is opened.\n"
-             "\n"
-             "  --to FOLDER  write into FOLDER; without it the export folder\n"
-             "               "
-           + pathText(defaultFolder)
-           + "\n"
-             "               The folder must exist: it is never created.\n"
-             "  --stdout     write the lines of exactly one capture to standard output\n"
-             "  --help       show this text\n"
-             "\n"
-             "Each capture is written as \"<capture file name> Data File.txt\", where a final\n"
-             "\".log\" of the name, in any letter case, is left out. An existing file of that\n"
-             "name is replaced. When two captures of one run would write the same file, the\n"
-             "second is reported and not written.\n"
-             "\n"
-             "One line per capture: the file written on standard output, or the failure on\n"
-             "standard error, for example \"a.log: Error 53 (File not found)\". A name that\n"
-             "does not end in \".log\" (letter case counts) gets the viewer's warning on\n"
-             "standard error and is converted all the same.\n"
-             "\n"
-             "Exit status: 0 when every capture was written, 1 when a capture failed or the\n"
-             "folder is missing, 2 for a wrong command line.\n";
+        + "\n"
+          "Writes the ORVANT data file of each capture file: the same 1581 lines that\n"
+          "\"Export Data\" writes after the capture was loaded as the first capture of a\n"
+          "fresh start, with the current date and time in line 1. No window is opened.\n"
+          "\n"
+          "  --to FOLDER  write into FOLDER; without it the export folder\n"
+          "               "
+        + pathText(defaultFolder)
+        + "\n"
+          "               The folder must exist: it is never created.\n"
+          "  --stdout     write the lines of exactly one capture to standard output\n"
+          "  --help       show this text\n"
+          "\n"
+          "Each capture is written as \"<capture file name> Data File.txt\", where a final\n"
+          "\".log\" of the name, in any letter case, is left out. An existing file of that\n"
+          "name is replaced. When two captures of one run would write the same file, the\n"
+          "second is reported and not written.\n"
+          "\n"
+          "One line per capture: the file written on standard output, or the failure on\n"
+          "standard error, for example \"a.log: Error 53 (File not found)\". A name that\n"
+          "does not end in \".log\" (letter case counts) gets the viewer's warning on\n"
+          "standard error and is converted all the same.\n"
+          "\n"
+          "Exit status: 0 when every capture was written, 1 when a capture failed or the\n"
+          "folder is missing, 2 for a wrong command line.\n";
 }
 
 std::string batchOutputName(const std::filesystem::path &capture)
@@ -246,8 +247,7 @@ std::string batchOutputName(const std::filesystem::path &capture)
     return name + " Data File.txt";
 }
 
-CaptureExport exportFreshCapture(const std::filesystem::path &capture,
-                                 const ExportTime &line1Time)
+CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time)
 {
     CaptureExport result;
     const PreparedCapture prepared = readPreparedCapture(capture);
@@ -260,8 +260,8 @@ CaptureExport exportFreshCapture(const std::filesystem::path &capture,
     const auto rows = std::make_unique<ListRows>();
     decodeCapture(*state, prepared.text, *rows);
     buildCurveSamples(state->byteTable, state->curveTable);
-    result.content = exportContent(state->captureText, state->byteTable, state->curveTable,
-                                   line1Time);
+    result.content
+        = exportContent(state->captureText, state->byteTable, state->curveTable, line1Time);
     return result;
 }
 

@@ -46,8 +46,7 @@ struct CaptureExport
     std::string content;
     std::optional<LoadError> error;
 };
-CaptureExport exportFreshCapture(const std::filesystem::path &capture,
-                                 const ExportTime &line1Time);
+CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time);
 
 enum BatchExit : int {
     kBatchOk = 0,

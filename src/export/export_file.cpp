@@ -27,10 +27,10 @@ enum class Part {
 };
 
 constexpr std::array kLayout = {
-    Part::FirstLine,  Part::Empty, Part::CaptureText,  Part::Empty, Part::LengthLine,
-    Part::Empty,      Part::ByteHeader, Part::Empty,   Part::ByteRows, Part::Empty,
-    Part::Empty,      Part::CurveTitle, Part::Empty,   Part::SampleHeader, Part::Empty,
-    Part::SampleRows,
+    Part::FirstLine,  Part::Empty,        Part::CaptureText, Part::Empty,
+    Part::LengthLine, Part::Empty,        Part::ByteHeader,  Part::Empty,
+    Part::ByteRows,   Part::Empty,        Part::Empty,       Part::CurveTitle,
+    Part::Empty,      Part::SampleHeader, Part::Empty,       Part::SampleRows,
 };
 
 // A header word and the blanks written before it.
@@ -41,20 +41,20 @@ struct HeaderItem
 };
 
 constexpr std::array kByteHeader = {
-    HeaderItem{0, "  No"}, HeaderItem{5, "HEX"}, HeaderItem{4, "DEZ"},
-    HeaderItem{7, "BIN"},  HeaderItem{6, "SIGN"},
+    HeaderItem {0, "  No"}, HeaderItem {5, "HEX"},  HeaderItem {4, "DEZ"},
+    HeaderItem {7, "BIN"},  HeaderItem {6, "SIGN"},
 };
 
 constexpr std::array kSampleHeader = {
-    HeaderItem{0, "  No"},
-    HeaderItem{5, "SIGD"},
-    HeaderItem{5, "DEZD"},
+    HeaderItem {0, "  No"},
+    HeaderItem {5, "SIGD"},
+    HeaderItem {5, "DEZD"},
 };
 
 std::tm localTime(std::chrono::system_clock::time_point moment)
 {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(moment);
-    std::tm local{};
+    std::tm local {};
 #ifdef _WIN32
     localtime_s(&local, &seconds);
 #else
@@ -70,8 +70,7 @@ std::string formatted(const std::tm &local, const char *format)
     return std::string(text, n);
 }
 
-template<std::size_t N>
-std::string headerLine(const std::array<HeaderItem, N> &items)
+template<std::size_t N> std::string headerLine(const std::array<HeaderItem, N> &items)
 {
     std::string line;
     for (const HeaderItem &item : items) {
@@ -91,7 +90,7 @@ std::string numberItem(long value)
 std::string lengthLine(long length)
 {
     return "Length of the HEX_Data File:" + numberItem(length) + "Bytes" + " ="
-           + numberItem(length / 2) + "HEX-Values";
+        + numberItem(length / 2) + "HEX-Values";
 }
 
 void appendLine(std::string &out, std::string_view line)
@@ -155,7 +154,7 @@ std::string ExportTime::fileTimeText() const
 std::filesystem::path exportFileName(const std::filesystem::path &folder, const ExportTime &time)
 {
     return folder
-           / pathFromText("ORVANT Data File " + time.dateText + " " + time.fileTimeText() + ".txt");
+        / pathFromText("ORVANT Data File " + time.dateText + " " + time.fileTimeText() + ".txt");
 }
 
 std::string exportFirstLine(const ExportTime &time)
@@ -163,10 +162,10 @@ std::string exportFirstLine(const ExportTime &time)
     return "C:\\ORVANT Data File " + time.dateText + " " + time.timeText;
 }
 
-std::string exportContent(const PreparedText &text, const ByteTable &bytes,
-                          const CurveTable &curve, const ExportTime &line1Time)
+std::string exportContent(const PreparedText &text, const ByteTable &bytes, const CurveTable &curve,
+                          const ExportTime &line1Time)
 {
-    const ExportSource source{text, bytes, curve, line1Time};
+    const ExportSource source {text, bytes, curve, line1Time};
     std::string out;
     out.reserve(kContentCapacity);
     for (const Part part : kLayout)
@@ -177,9 +176,10 @@ std::string exportContent(const PreparedText &text, const ByteTable &bytes,
 ExportResult writeExportFile(const std::filesystem::path &folder, const VarGlobal &state,
                              const ExportTime &nameTime, const ExportTime &line1Time)
 {
-    ExportResult result{exportFileName(folder, nameTime), std::nullopt};
+    ExportResult result {exportFileName(folder, nameTime), std::nullopt};
     result.failure = writeFileAtomically(
-        result.file, exportContent(state.captureText, state.byteTable, state.curveTable, line1Time));
+        result.file,
+        exportContent(state.captureText, state.byteTable, state.curveTable, line1Time));
     return result;
 }
 
@@ -197,7 +197,7 @@ std::string exportCreatedMessage(const std::filesystem::path &file)
 std::string exportFailedMessage(const std::filesystem::path &file, const std::string &reason)
 {
     return "The Data File " + std::string(" < ") + pathText(file) + " > "
-           + " could not be created: " + reason;
+        + " could not be created: " + reason;
 }
 
 } // namespace orvant

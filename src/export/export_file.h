@@ -28,8 +28,8 @@ std::filesystem::path exportFileName(const std::filesystem::path &folder, const 
 std::string exportFirstLine(const ExportTime &time);
 
 // The 1581 lines, each ended by CR LF, 8-bit characters as they are.
-std::string exportContent(const PreparedText &text, const ByteTable &bytes,
-                          const CurveTable &curve, const ExportTime &line1Time);
+std::string exportContent(const PreparedText &text, const ByteTable &bytes, const CurveTable &curve,
+                          const ExportTime &line1Time);
 
 constexpr int kExportLineCount = 1581;
 

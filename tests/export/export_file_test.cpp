@@ -15,7 +15,7 @@ namespace {
 
 using test::LoadedProgram;
 
-const ExportTime kFixedTime{"2026-12-09", "14:05:09"};
+const ExportTime kFixedTime {"2026-12-09", "14:05:09"};
 
 std::string readAll(const std::filesystem::path &file)
 {
@@ -213,7 +213,7 @@ TEST(ExportRows, SampleThatIsNoNumberKeepsTheEarlierValue)
 std::chrono::system_clock::time_point localMoment(int year, int month, int day, int hour,
                                                   int minute, int second)
 {
-    std::tm local{};
+    std::tm local {};
     local.tm_year = year - 1900;
     local.tm_mon = month - 1;
     local.tm_mday = day;
@@ -231,8 +231,8 @@ TEST(ExportTimeText, DateAndTimeAreLocalWithTwoDigitsEach)
     EXPECT_EQ(afternoon.timeText, "14:05:09");
     EXPECT_EQ(afternoon.fileTimeText(), "14-05-09");
 
-    const ExportTime morning = ExportTime::at(localMoment(2027, 1, 2, 3, 4, 5)
-                                              + std::chrono::milliseconds(999));
+    const ExportTime morning
+        = ExportTime::at(localMoment(2027, 1, 2, 3, 4, 5) + std::chrono::milliseconds(999));
     EXPECT_EQ(morning.dateText, "2027-01-02");
     EXPECT_EQ(morning.timeText, "03:04:05");
     EXPECT_EQ(morning.fileTimeText(), "03-04-05");

@@ -20,8 +20,8 @@ namespace {
 
 using test::LoadedProgram;
 
-const ExportTime kNameTime{"2026-12-09", "14:05:09"};
-const ExportTime kWriteTime{"2026-12-09", "14:05:10"};
+const ExportTime kNameTime {"2026-12-09", "14:05:09"};
+const ExportTime kWriteTime {"2026-12-09", "14:05:10"};
 
 std::string readAll(const std::filesystem::path &file)
 {
@@ -47,7 +47,8 @@ class ExportWrite : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_FALSE(program.load(test::writeFile(captures() / "a.log", test::goldenCaptureFile())));
+        ASSERT_FALSE(
+            program.load(test::writeFile(captures() / "a.log", test::goldenCaptureFile())));
         std::filesystem::create_directory(exportFolder());
     }
 
@@ -63,7 +64,7 @@ TEST_F(ExportWrite, WritesTheContentUnderItsDatedName)
     const ExportResult result = writeExportFile(exportFolder(), *program.state, kNameTime);
     ASSERT_FALSE(result.failure) << *result.failure;
     EXPECT_EQ(result.file, exportFolder() / "ORVANT Data File 2026-12-09 14-05-09.txt");
-    EXPECT_EQ(filesIn(exportFolder()), std::vector{result.file}); // no temporary file left
+    EXPECT_EQ(filesIn(exportFolder()), std::vector {result.file}); // no temporary file left
     EXPECT_TRUE(readAll(result.file) == contentOf(*program.state, kNameTime));
 }
 
@@ -86,7 +87,7 @@ TEST_F(ExportWrite, TwoExportsInOneSecondLeaveTheLaterFile)
     ASSERT_FALSE(program.load(test::writeFile(captures() / "b.log", other.hexText())));
     const ExportResult later = writeExportFile(exportFolder(), *program.state, kNameTime);
     ASSERT_FALSE(later.failure);
-    EXPECT_EQ(filesIn(exportFolder()), std::vector{later.file});
+    EXPECT_EQ(filesIn(exportFolder()), std::vector {later.file});
     EXPECT_TRUE(readAll(later.file) == contentOf(*program.state, kNameTime));
 }
 
@@ -98,10 +99,10 @@ TEST_F(ExportWrite, MissingFolderIsReportedAndNotCreated)
     EXPECT_FALSE(result.failure->empty());
     EXPECT_EQ(result.file, exportFolder() / "ORVANT Data File 2026-12-09 14-05-09.txt");
     EXPECT_FALSE(std::filesystem::exists(exportFolder()));
-    EXPECT_EQ(filesIn(folder.path()), std::vector{captures() / "a.log"});
+    EXPECT_EQ(filesIn(folder.path()), std::vector {captures() / "a.log"});
     EXPECT_EQ(exportFailedMessage(result.file, *result.failure),
-              "The Data File  < " + result.file.string() + " >  could not be created: "
-                  + *result.failure);
+              "The Data File  < " + result.file.string()
+                  + " >  could not be created: " + *result.failure);
 }
 
 #ifndef _WIN32
@@ -133,7 +134,7 @@ WriteTry tryWriteAsUser(const std::filesystem::path &folder, const VarGlobal &st
         const ExportResult result = writeExportFile(folder, state, kNameTime);
         const std::string reason = result.failure.value_or("");
         const bool sent = ::write(pipeEnds[1], reason.data(), reason.size())
-                          == static_cast<ssize_t>(reason.size());
+            == static_cast<ssize_t>(reason.size());
         ::_exit(!sent ? 4 : result.failure ? 0 : 1);
     }
     ::close(pipeEnds[1]);

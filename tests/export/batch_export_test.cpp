@@ -1,0 +1,241 @@
+#include "export/batch_export.h"
+
+#include "capture/load_path.h"
+#include "capture_builder.h"
+#include "export_lines.h"
+#include "golden_captures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace orvant {
+namespace {
+
+std::string readAll(const std::filesystem::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct RunResult
+{
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class BatchExport : public ::testing::Test
+{
+protected:
+    BatchExport()
+    {
+        std::filesystem::create_directory(captures());
+        std::filesystem::create_directory(defaultFolder());
+        std::filesystem::create_directory(target());
+    }
+
+    std::filesystem::path captures() const { return folder.path() / "captures"; }
+    std::filesystem::path defaultFolder() const { return folder.path() / "ORVANT 4. Data"; }
+    std::filesystem::path target() const { return folder.path() / "target"; }
+
+    std::string capture(const std::string &name, const std::string &content)
+    {
+        return test::writeFile(captures() / name, content).string();
+    }
+
+    RunResult run(const std::vector<std::string> &args)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        const BatchIo io {out, err, [this] { return moment; }, defaultFolder()};
+        const int code = runBatchExport(args, io);
+        return {code, out.str(), err.str()};
+    }
+
+    // The data file of the capture after a fresh start, at the run's moment.
+    std::string freshExport(const std::filesystem::path &file) const
+    {
+        test::LoadedProgram program;
+        EXPECT_FALSE(program.load(file));
+        const VarGlobal &state = *program.state;
+        return exportContent(state.captureText, state.byteTable, state.curveTable,
+                             ExportTime::at(moment));
+    }
+
+    test::TempFolder folder;
+    std::chrono::system_clock::time_point moment
+        = std::chrono::system_clock::from_time_t(1'796'000'000);
+};
+
+TEST_F(BatchExport, WritesEachCaptureAndReportsTheOneThatFailed)
+{
+    const std::string a = capture("a.log", test::goldenCaptureFile());
+    const std::string b = capture("b.log", test::realignedCaptureFile());
+    const std::string missing = (captures() / "missing.log").string();
+    const RunResult result = run({"--to", target().string(), a, missing, b});
+
+    EXPECT_EQ(result.exitCode, kBatchFailed);
+    EXPECT_EQ(namesIn(target()), (std::vector<std::string> {"a Data File.txt", "b Data File.txt"}));
+    EXPECT_EQ(result.out,
+              a + ": " + (target() / "a Data File.txt").string() + "\n" + b + ": "
+                  + (target() / "b Data File.txt").string() + "\n");
+    EXPECT_EQ(result.err, missing + ": Error 53 (File not found)\n");
+    EXPECT_TRUE(namesIn(defaultFolder()).empty());
+}
+
+TEST_F(BatchExport, FileIsTheViewersExportAfterAFreshStart)
+{
+    // The second capture has samples that are no numbers: after a fresh start
+    // they show 0, never a value of the capture before.
+    const std::string a = capture("a.log", test::goldenCaptureFile());
+    std::string blankSamples = test::CaptureBuilder().hexText();
+    blankSamples.replace(52, 2048, std::string(2048, 'Z'));
+    const std::string b = capture("b.log", blankSamples);
+
+    ASSERT_EQ(run({a, b}).exitCode, kBatchOk);
+    const std::string exportedA = readAll(defaultFolder() / "a Data File.txt");
+    const std::string exportedB = readAll(defaultFolder() / "b Data File.txt");
+    EXPECT_TRUE(exportedA == freshExport(a));
+    EXPECT_TRUE(exportedB == freshExport(b));
+    EXPECT_TRUE(exportedA.starts_with("C:\\ORVANT Data File " + ExportTime::at(moment).dateText
+                                      + " " + ExportTime::at(moment).timeText + "\r\n"));
+    EXPECT_NE(exportedB.find(std::string_view("   1     &H\0\0        0\r\n", 24)),
+              std::string::npos);
+}
+
+TEST_F(BatchExport, StdoutTakesTheLinesOfExactlyOneCapture)
+{
+    const std::string a = capture("a.log", test::goldenCaptureFile());
+    const RunResult result = run({"--stdout", a});
+    EXPECT_EQ(result.exitCode, kBatchOk);
+    EXPECT_TRUE(result.out == freshExport(a));
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(namesIn(defaultFolder()).empty());
+
+    const RunResult two = run({"--stdout", a, a});
+    EXPECT_EQ(two.exitCode, kBatchUsage);
+    EXPECT_EQ(two.out, "");
+
+    const RunResult missing = run({"--stdout", "nowhere.log"});
+    EXPECT_EQ(missing.exitCode, kBatchFailed);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "nowhere.log: Error 53 (File not found)\n");
+}
+
+TEST_F(BatchExport, WrongCommandLinesAreUsageErrors)
+{
+    const std::string a = capture("a.log", test::goldenCaptureFile());
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"--to", target().string()},
+        {"--frobnicate", a},
+        {a, "--to"},
+        {"--to=", a},
+        {"--to", target().string(), "--to", target().string(), a},
+        {"--stdout", "--to", target().string(), a},
+    };
+    for (const auto &args : wrong) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const RunResult result = run(args);
+        EXPECT_EQ(result.exitCode, kBatchUsage);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(result.err.starts_with("orvant-export: ")) << result.err;
+        EXPECT_NE(result.err.find("Usage: orvant-export"), std::string::npos);
+    }
+    EXPECT_TRUE(namesIn(target()).empty());
+    EXPECT_TRUE(namesIn(defaultFolder()).empty());
+}
+
+TEST_F(BatchExport, OptionsAreReadInAnyOrderAndDoubleDashEndsThem)
+{
+    const std::string a = capture("a.log", test::goldenCaptureFile());
+    EXPECT_EQ(run({a, "--to=" + target().string()}).exitCode, kBatchOk);
+    EXPECT_EQ(namesIn(target()), std::vector<std::string> {"a Data File.txt"});
+
+    const ParsedBatchArgs parsed = parseBatchArgs({"--to", "x", "--", "--stdout", "-a.log"});
+    ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
+    EXPECT_FALSE(parsed.options.toStdout);
+    EXPECT_EQ(parsed.options.folder, std::filesystem::path("x"));
+    EXPECT_EQ(parsed.options.captures, (std::vector<std::string> {"--stdout", "-a.log"}));
+}
+
+TEST_F(BatchExport, HelpSaysHowAndExitsWell)
+{
+    const RunResult result = run({"--help"});
+    EXPECT_EQ(result.exitCode, kBatchOk);
+    EXPECT_EQ(result.err, "");
+    for (const std::string &word :
+         std::vector<std::string> {"--to FOLDER", "--stdout", "--help", " Data File.txt", ".log",
+                                   "Exit status", defaultFolder().string()})
+        EXPECT_NE(result.out.find(word), std::string::npos) << word;
+    EXPECT_EQ(run({"-h", "--stdout"}).exitCode, kBatchOk);
+}
+
+TEST_F(BatchExport, SecondCaptureForTheSameFileIsReportedAndNotWritten)
+{
+    std::filesystem::create_directory(captures() / "other");
+    const std::string first = capture("a.log", test::goldenCaptureFile());
+    const std::string second = capture("other/a.LOG", test::realignedCaptureFile());
+    const RunResult result = run({"--to", target().string(), first, second});
+
+    EXPECT_EQ(result.exitCode, kBatchFailed);
+    EXPECT_EQ(namesIn(target()), std::vector<std::string> {"a Data File.txt"});
+    EXPECT_TRUE(readAll(target() / "a Data File.txt") == freshExport(first));
+    EXPECT_EQ(result.out, first + ": " + (target() / "a Data File.txt").string() + "\n");
+    EXPECT_NE(result.err.find(second + ": not written, "), std::string::npos) << result.err;
+}
+
+TEST_F(BatchExport, MissingFolderIsAnErrorAndNotCreated)
+{
+    const std::string a = capture("a.log", test::goldenCaptureFile());
+    const std::filesystem::path missing = folder.path() / "missing";
+    const RunResult result = run({"--to", missing.string(), a});
+    EXPECT_EQ(result.exitCode, kBatchFailed);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(missing.string()), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+
+    std::filesystem::remove(defaultFolder());
+    EXPECT_EQ(run({a}).exitCode, kBatchFailed);
+    EXPECT_FALSE(std::filesystem::exists(defaultFolder()));
+}
+
+TEST_F(BatchExport, NameWithoutLogIsWarnedAboutAndConverted)
+{
+    const std::string text = capture("c.txt", test::goldenCaptureFile());
+    const std::string upper = capture("B.LOG", test::goldenCaptureFile());
+    const RunResult result = run({"--to", target().string(), text, upper});
+    EXPECT_EQ(result.exitCode, kBatchOk);
+    EXPECT_EQ(namesIn(target()),
+              (std::vector<std::string> {"B Data File.txt", "c.txt Data File.txt"}));
+    EXPECT_EQ(result.err,
+              text + ": " + extensionWarningText() + "\n" + upper + ": " + extensionWarningText()
+                  + "\n");
+    EXPECT_TRUE(readAll(target() / "c.txt Data File.txt") == freshExport(text));
+}
+
+TEST(BatchOutputName, FinalLogInAnyCaseIsLeftOut)
+{
+    EXPECT_EQ(batchOutputName("dir/a.log"), "a Data File.txt");
+    EXPECT_EQ(batchOutputName("a.LoG"), "a Data File.txt");
+    EXPECT_EQ(batchOutputName("a.log.log"), "a.log Data File.txt");
+    EXPECT_EQ(batchOutputName("a.log.txt"), "a.log.txt Data File.txt");
+    EXPECT_EQ(batchOutputName("a.logs"), "a.logs Data File.txt");
+    EXPECT_EQ(batchOutputName("log"), "log Data File.txt");
+}
+
+} // namespace
+} // namespace orvant

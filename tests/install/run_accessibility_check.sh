@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Starts an X display and the accessibility bus, then lists the viewer's
+# accessibility tree. Usage: run_accessibility_check.sh VIEWER
+set -euo pipefail
+viewer=$1
+here=$(cd "$(dirname "$0")" && pwd)
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home XDG_RUNTIME_DIR=$home
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1
+exec xvfb-run -a -s "-screen 0 1600x1200x24" dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  sleep 1
+  /usr/bin/python3 "$0" "$1"' "$here/accessibility_tree.py" "$viewer"
