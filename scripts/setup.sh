@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation
+  fonts-liberation fonts-dejavu-core fonts-symbola
   xvfb xauth x11-utils imagemagick
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils
