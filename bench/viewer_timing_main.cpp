@@ -48,7 +48,7 @@ int main(int argc, char **argv)
     orvant::applyLookAndFeel(app);
     orvant::test::FakePlatform platform;
     orvant::VarGlobal state;
-    orvant::FrmOrvant window(state, platform, orvant::Folders{argv[1]});
+    orvant::FrmOrvant window(state, platform, orvant::Folders {argv[1]});
     window.show();
     QApplication::processEvents();
     std::printf("start-up to shown window: %.1f ms\n", millisecondsSince(processStart));

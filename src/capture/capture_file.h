@@ -31,7 +31,8 @@ class RegularFileBuf : public std::streambuf
 public:
     explicit RegularFileBuf(int fd)
         : fd_(fd)
-    {}
+    {
+    }
     ~RegularFileBuf() override;
     RegularFileBuf(const RegularFileBuf &) = delete;
     RegularFileBuf &operator=(const RegularFileBuf &) = delete;

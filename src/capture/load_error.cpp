@@ -5,7 +5,7 @@ namespace orvant {
 std::string loadErrorReport(const LoadError &error)
 {
     return "Error " + std::to_string(error.number) + " (" + error.description
-           + ") in procedure filDatei_Click of Formular frmOrvant";
+        + ") in procedure filDatei_Click of Formular frmOrvant";
 }
 
 } // namespace orvant

@@ -4,29 +4,31 @@ namespace orvant {
 
 namespace {
 
-constexpr std::array<std::string_view, kParameterCount> kNames = {
-    "CH 1 VOLTS/DIV", "CH 1 CLPG",   "CH 1 VAR",   "CH 1 INVERT",      "CH 2 VOLTS/DIV",
-    "CH 2 CPLG",      "CH 2 VAR",    "CH 2 INVERT", "SEC/DIV",         "X10 MAG",
-    "XY",             "RO OFF",      "TRIG MODE",  "TRIG SRC",         "TRIG SLOPE",
-    "TRIG POS",       "AUTO TRIG ENBL'D", "STORE MODE", "ACQ MODE",    "VALID STORE",
-    "RCL'D WFM",      "CHAN SEL",    "TIME OUT",   "FRAME NR",         "BYTE COUNT"};
+constexpr std::array<std::string_view, kParameterCount> kNames
+    = {"CH 1 VOLTS/DIV",   "CH 1 CLPG",  "CH 1 VAR",   "CH 1 INVERT",
+       "CH 2 VOLTS/DIV",   "CH 2 CPLG",  "CH 2 VAR",   "CH 2 INVERT",
+       "SEC/DIV",          "X10 MAG",    "XY",         "RO OFF",
+       "TRIG MODE",        "TRIG SRC",   "TRIG SLOPE", "TRIG POS",
+       "AUTO TRIG ENBL'D", "STORE MODE", "ACQ MODE",   "VALID STORE",
+       "RCL'D WFM",        "CHAN SEL",   "TIME OUT",   "FRAME NR",
+       "BYTE COUNT"};
 
 constexpr BitFieldRow kChannel1Flags[] = {
-    {102, 7, "00", "DC"},    {102, 7, "01", "AC"},      {102, 7, "10", "GND"},
-    {102, 7, "11", "CH1OFF"}, {103, 6, "0", "CAL'D"},   {103, 6, "1", "UNCAL'D"},
+    {102, 7, "00", "DC"},     {102, 7, "01", "AC"},   {102, 7, "10", "GND"},
+    {102, 7, "11", "CH1OFF"}, {103, 6, "0", "CAL'D"}, {103, 6, "1", "UNCAL'D"},
     {104, 5, "0", "OFF"},     {104, 5, "1", "ON"},
 };
 
 constexpr BitFieldRow kChannel2Flags[] = {
-    {106, 7, "00", "DC"},    {106, 7, "01", "AC"},      {106, 7, "10", "GND"},
-    {106, 7, "11", "CH2OFF"}, {107, 6, "0", "CAL'D"},   {107, 6, "1", "UNCAL'D"},
+    {106, 7, "00", "DC"},     {106, 7, "01", "AC"},   {106, 7, "10", "GND"},
+    {106, 7, "11", "CH2OFF"}, {107, 6, "0", "CAL'D"}, {107, 6, "1", "UNCAL'D"},
     {108, 5, "0", "OFF"},     {108, 5, "1", "ON"},
 };
 
 constexpr ByteRow kVoltsPerDivision[] = {
-    {0x30, "5 mV"}, {0x31, "10 mV"}, {0x32, "20 mV"}, {0x33, "50 mV"}, {0x34, "0.1 V"},
-    {0x35, "0.2 V"}, {0x36, "0.5 V"}, {0x37, "1 V"},  {0x38, "2 V"},   {0x39, "5 V"},
-    {0x41, "10 V"}, {0x42, "20 V"},  {0x43, "50 V"},
+    {0x30, "5 mV"},  {0x31, "10 mV"}, {0x32, "20 mV"}, {0x33, "50 mV"}, {0x34, "0.1 V"},
+    {0x35, "0.2 V"}, {0x36, "0.5 V"}, {0x37, "1 V"},   {0x38, "2 V"},   {0x39, "5 V"},
+    {0x41, "10 V"},  {0x42, "20 V"},  {0x43, "50 V"},
 };
 
 // The micro sign is U+00B5 (UTF-8 C2 B5), not the Greek small letter mu.
@@ -60,11 +62,10 @@ constexpr TriggerRow kTrigger[] = {
 };
 
 constexpr ParameterText kHorizontalFlagDefaults[] = {{110, "OFF"}, {111, "OFF"}, {112, "OFF"}};
-constexpr ParameterText kTriggerDefaults[] = {
-    {113, "NORM"}, {114, "VERT"}, {115, "+"}, {116, "POST"}};
-constexpr ParameterText kFixedTexts[] = {{117, "NO"}, {118, "NONSTORE"}, {119, "NORM"},
-                                         {120, "NO"}, {121, "NO"},       {122, "CH1"},
-                                         {123, "YES"}};
+constexpr ParameterText kTriggerDefaults[]
+    = {{113, "NORM"}, {114, "VERT"}, {115, "+"}, {116, "POST"}};
+constexpr ParameterText kFixedTexts[] = {{117, "NO"}, {118, "NONSTORE"}, {119, "NORM"}, {120, "NO"},
+                                         {121, "NO"}, {122, "CH1"},      {123, "YES"}};
 
 } // namespace
 
@@ -79,12 +80,33 @@ std::span<const BitFieldRow> channelFlagRows(int channel)
                         : std::span<const BitFieldRow>(kChannel2Flags);
 }
 
-std::span<const ByteRow> voltsPerDivisionRows() { return kVoltsPerDivision; }
-std::span<const TimeRow> timePerDivisionRows() { return kTimePerDivision; }
-std::span<const FlagRow> horizontalFlagRows() { return kHorizontalFlags; }
-std::span<const TriggerRow> triggerRows() { return kTrigger; }
-std::span<const ParameterText> horizontalFlagDefaults() { return kHorizontalFlagDefaults; }
-std::span<const ParameterText> triggerDefaults() { return kTriggerDefaults; }
-std::span<const ParameterText> fixedTexts() { return kFixedTexts; }
+std::span<const ByteRow> voltsPerDivisionRows()
+{
+    return kVoltsPerDivision;
+}
+std::span<const TimeRow> timePerDivisionRows()
+{
+    return kTimePerDivision;
+}
+std::span<const FlagRow> horizontalFlagRows()
+{
+    return kHorizontalFlags;
+}
+std::span<const TriggerRow> triggerRows()
+{
+    return kTrigger;
+}
+std::span<const ParameterText> horizontalFlagDefaults()
+{
+    return kHorizontalFlagDefaults;
+}
+std::span<const ParameterText> triggerDefaults()
+{
+    return kTriggerDefaults;
+}
+std::span<const ParameterText> fixedTexts()
+{
+    return kFixedTexts;
+}
 
 } // namespace orvant

@@ -223,6 +223,7 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
         + "\n"
           "               The folder must exist: it is never created.\n"
           "  --stdout     write the lines of exactly one capture to standard output\n"
+          "               instead (not together with --to)\n"
           "  --help       show this text\n"
           "\n"
           "Each capture is written as \"<capture file name> Data File.txt\", where a final\n"

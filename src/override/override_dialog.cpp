@@ -13,10 +13,6 @@ namespace orvant {
 
 namespace {
 
-// The main window's frame: fixed size, no maximise button, closable.
-constexpr Qt::WindowFlags kFrameFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -25,7 +21,7 @@ QString fromUtf8(std::string_view text)
 } // namespace
 
 OverrideDialog::OverrideDialog(const OverrideRow &row)
-    : QWidget(nullptr, kFrameFlags)
+    : QWidget(nullptr, kFixedWindowFlags)
     , row_(row)
     , group_(new OptionGroup(this))
 {

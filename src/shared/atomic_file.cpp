@@ -42,8 +42,8 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path &targ
                                                std::string_view content)
 {
 #ifndef _WIN32
-    std::string temp = (target.parent_path() / ("." + target.filename().native() + ".XXXXXX"))
-                           .native();
+    std::string temp
+        = (target.parent_path() / ("." + target.filename().native() + ".XXXXXX")).native();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return reasonOf(errno);

@@ -43,7 +43,7 @@ public:
     void reset();
 
 private:
-    std::array<CaptureByte, 2112> entries_{};
+    std::array<CaptureByte, 2112> entries_ {};
 };
 
 } // namespace orvant

@@ -25,7 +25,7 @@ public:
     const CurveSample &at(int k) const { return samples_.at(static_cast<std::size_t>(k)); }
 
 private:
-    std::array<CurveSample, kSampleCount + 1> samples_{};
+    std::array<CurveSample, kSampleCount + 1> samples_ {};
 };
 
 } // namespace orvant

@@ -11,8 +11,7 @@ namespace orvant {
 
 // A text field of fixed width: a shorter text is filled up with blanks on the
 // right, a longer one is cut. Holds 8-bit characters unchanged (NUL included).
-template<std::size_t N>
-class FixedText
+template<std::size_t N> class FixedText
 {
 public:
     FixedText() { clear(); }

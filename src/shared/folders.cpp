@@ -7,10 +7,10 @@ namespace orvant {
 Folders Folders::standard()
 {
 #ifdef _WIN32
-    return Folders{"C:\\ORVANT"};
+    return Folders {"C:\\ORVANT"};
 #else
     const char *home = std::getenv("HOME");
-    return Folders{std::filesystem::path(home && *home ? home : "/") / "ORVANT"};
+    return Folders {std::filesystem::path(home && *home ? home : "/") / "ORVANT"};
 #endif
 }
 

@@ -19,8 +19,7 @@ void FileList::showFolder(const QString &folder)
 {
     clear();
     const QDir dir(folder);
-    addItems(dir.entryList(QDir::Files,
-                           QDir::Name | QDir::IgnoreCase));
+    addItems(dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void FileList::keyPressEvent(QKeyEvent *event)

@@ -41,9 +41,7 @@ std::string toBytes(const QString &text)
 } // namespace
 
 FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, kFixedWindowFlags)
     , state_(state)
     , platform_(platform)
     , folders_(std::move(folders))
@@ -170,7 +168,8 @@ void FrmOrvant::createSettingsPanel()
         label->setGeometry(twipsRect(value.left, value.top, value.width, value.height));
         label->setFont(courierNew(value.fontSize));
         label->setAccessibleDescription(QString::fromUtf8(parameterName(parameter).data()));
-        connect(label, &ClickLabel::clicked, this, [this, parameter] { lblValue_Click(parameter); });
+        connect(label, &ClickLabel::clicked, this,
+                [this, parameter] { lblValue_Click(parameter); });
         lblValue_[static_cast<std::size_t>(parameter - kFirstParameter)] = label;
     }
 }
@@ -300,8 +299,7 @@ void FrmOrvant::drvLaufwerk_Change(int index)
 {
     const std::string mountPoint = toBytes(drvLaufwerk_->itemText(index));
     const auto remembered = volumeFolders_.find(mountPoint);
-    const std::string folder = remembered != volumeFolders_.end() ? remembered->second
-                                                                  : mountPoint;
+    const std::string folder = remembered != volumeFolders_.end() ? remembered->second : mountPoint;
     // A volume that is gone or not ready keeps the previous drive and folder.
     if (!QDir(fromBytes(folder)).isReadable()) {
         drvLaufwerk_->setCurrentText(fromBytes(mountPointOf(folderListPath_, mountPoints_)));
@@ -330,7 +328,7 @@ void FrmOrvant::showFolderList(const std::string &folder)
     const QString path = QDir::cleanPath(fromBytes(folder));
     // The path's folders from the root down, then the current folder's subfolders.
     QStringList chain;
-    for (QDir dir(path);; ) {
+    for (QDir dir(path);;) {
         chain.prepend(dir.absolutePath());
         if (dir.isRoot() || !dir.cdUp())
             break;

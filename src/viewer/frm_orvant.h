@@ -125,9 +125,9 @@ private:
     QLineEdit *txtLeft_ = nullptr;
     QListWidget *lstDaten_ = nullptr;
     PicCurve *picCurve_ = nullptr;
-    std::array<ClickLabel *, 25> lblValue_{};
-    std::array<QRadioButton *, 4> optCH_{}; // next colour 1 to 4
-    std::array<QFrame *, 4> indicator_{}; // next colour 1 to 4
+    std::array<ClickLabel *, 25> lblValue_ {};
+    std::array<QRadioButton *, 4> optCH_ {}; // next colour 1 to 4
+    std::array<QFrame *, 4> indicator_ {}; // next colour 1 to 4
     QRadioButton *optClr_ = nullptr;
     QRadioButton *optDataExp_ = nullptr;
     QRadioButton *optBack_ = nullptr;

@@ -19,8 +19,8 @@ void FrmOrvant::optDataExp_Click()
     const ExportTime line1Time = ExportTime::at(platform_.now());
     const ExportResult result
         = writeExportFile(folders_.exportFolder(), state_, nameTime, line1Time);
-    platform_.showMessage("Message", result.failure
-                                         ? exportFailedMessage(result.file, *result.failure)
+    platform_.showMessage("Message",
+                          result.failure ? exportFailedMessage(result.file, *result.failure)
                                          : exportCreatedMessage(result.file));
     optDataExp_->setEnabled(true);
 }

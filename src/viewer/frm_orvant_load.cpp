@@ -59,7 +59,8 @@ bool FrmOrvant::runLoad(const QString &fileName)
     }
     if (*folder != pathTextBytes())
         setPathText(*folder);
-    const std::string fullName = fullCaptureName(*folder, QFile::encodeName(fileName).toStdString());
+    const std::string fullName
+        = fullCaptureName(*folder, QFile::encodeName(fileName).toStdString());
 
     if (!endsWithLogExtension(fullName)) {
         platform_.showMessage("Message", extensionWarningText());

@@ -10,6 +10,12 @@ namespace orvant {
 // geometry whatever the screen's logical dpi.
 enum class FontSize { Pt8_25 = 11, Pt9 = 12, Pt9_75 = 13, Pt12 = 16, Pt14_25 = 19 };
 
+// The frame of the main window and the dialogs: title, system menu, minimise and
+// close; fixed size, so no maximise.
+constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+    | Qt::MSWindowsFixedSizeDialogHint;
+
 // "Courier New", with a fixed-pitch fallback where it is absent.
 QFont courierNew(FontSize size, bool bold = true);
 // "MS Sans Serif", with the system's sans font as fallback.

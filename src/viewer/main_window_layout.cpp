@@ -69,7 +69,8 @@ const std::array<std::string, kParameterCount> &valueLabelNames()
     static const auto names = [] {
         std::array<std::string, kParameterCount> all;
         for (int i = 0; i < kParameterCount; ++i)
-            all[static_cast<std::size_t>(i)] = "lblValue(" + std::to_string(kFirstParameter + i) + ")";
+            all[static_cast<std::size_t>(i)]
+                = "lblValue(" + std::to_string(kFirstParameter + i) + ")";
         return all;
     }();
     return names;

@@ -8,7 +8,16 @@
 
 namespace orvant {
 
-enum class ControlKind { Label, TextBox, Option, ListBox, DriveList, FolderList, FileList, Picture };
+enum class ControlKind {
+    Label,
+    TextBox,
+    Option,
+    ListBox,
+    DriveList,
+    FolderList,
+    FileList,
+    Picture
+};
 
 // One control of the main window at its place in twips.
 struct ControlSpec

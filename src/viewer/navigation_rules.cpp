@@ -16,7 +16,7 @@ bool holds(const std::string &mountPoint, const std::string &path)
     if (path.compare(0, mountPoint.size(), mountPoint) != 0)
         return false;
     return mountPoint.ends_with('/') || path.size() == mountPoint.size()
-           || path[mountPoint.size()] == '/';
+        || path[mountPoint.size()] == '/';
 }
 
 std::string letterDriveText(const std::string &path)

@@ -24,8 +24,7 @@ std::optional<std::string> pathFileContent(const std::string &pathText)
     if (pathText.find('"') != std::string::npos)
         return std::nullopt;
     const bool needsQuotes = pathText.find_first_of(",\r\n") != std::string::npos
-                             || (!pathText.empty()
-                                 && (pathText.front() == ' ' || pathText.front() == '\t'));
+        || (!pathText.empty() && (pathText.front() == ' ' || pathText.front() == '\t'));
     return (needsQuotes ? "\"" + pathText + "\"" : pathText) + "\r\n";
 }
 

@@ -19,8 +19,9 @@ int installSampleCaptures(const std::filesystem::path &folder)
         if (!source.open(QIODevice::ReadOnly))
             continue;
         const QByteArray content = source.readAll();
-        if (!writeFileAtomically(target, std::string_view(content.constData(),
-                                                          static_cast<std::size_t>(content.size()))))
+        if (!writeFileAtomically(
+                target,
+                std::string_view(content.constData(), static_cast<std::size_t>(content.size()))))
             ++written;
     }
     return written;

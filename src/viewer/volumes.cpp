@@ -13,22 +13,22 @@ namespace {
 bool isPseudo(const QStorageInfo &volume)
 {
     static constexpr std::array<const char *, 12> kPseudoTypes
-        = {"proc",   "sysfs",     "devtmpfs", "devpts",  "cgroup", "cgroup2",
-           "tmpfs",  "securityfs", "debugfs", "tracefs", "mqueue", "autofs"};
+        = {"proc",  "sysfs",      "devtmpfs", "devpts",  "cgroup", "cgroup2",
+           "tmpfs", "securityfs", "debugfs",  "tracefs", "mqueue", "autofs"};
     const QByteArray type = volume.fileSystemType();
     if (std::any_of(kPseudoTypes.begin(), kPseudoTypes.end(),
                     [&](const char *pseudo) { return type == pseudo; }))
         return true;
     const QString root = volume.rootPath();
     return root.startsWith(QLatin1String("/proc")) || root.startsWith(QLatin1String("/sys"))
-           || root.startsWith(QLatin1String("/dev"));
+        || root.startsWith(QLatin1String("/dev"));
 }
 
 } // namespace
 
 std::vector<std::string> mountedVolumes()
 {
-    std::vector<std::string> mountPoints{"/"};
+    std::vector<std::string> mountPoints {"/"};
 #ifdef _WIN32
     mountPoints.clear();
 #endif

@@ -12,10 +12,10 @@ namespace {
 TEST(FirstStart, CreatesMissingFoldersOnceAndTouchesNothingExisting)
 {
     const test::TempFolder temp;
-    const Folders folders{temp.path() / "ORVANT"};
+    const Folders folders {temp.path() / "ORVANT"};
     EXPECT_TRUE(createMissingFolders(folders));
-    for (const auto &folder : {folders.root, folders.pathFolder(), folders.exportFolder(),
-                               folders.outputFolder()})
+    for (const auto &folder :
+         {folders.root, folders.pathFolder(), folders.exportFolder(), folders.outputFolder()})
         EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
 
     test::writeFile(folders.outputFolder() / "mine.log", "3031");
@@ -26,7 +26,7 @@ TEST(FirstStart, CreatesMissingFoldersOnceAndTouchesNothingExisting)
 TEST(FirstStart, OnlyTheMissingFolderIsMade)
 {
     const test::TempFolder temp;
-    const Folders folders{temp.path() / "ORVANT"};
+    const Folders folders {temp.path() / "ORVANT"};
     std::filesystem::create_directories(folders.outputFolder());
     EXPECT_FALSE(createMissingFolders(folders));
     EXPECT_TRUE(std::filesystem::is_directory(folders.exportFolder()));
@@ -37,14 +37,14 @@ TEST(FirstStart, UncreatableRootChangesNothing)
     const test::TempFolder temp;
     // A file where the root should be: nothing can be made below it.
     test::writeFile(temp.path() / "ORVANT", "not a folder");
-    const Folders folders{temp.path() / "ORVANT"};
+    const Folders folders {temp.path() / "ORVANT"};
     EXPECT_FALSE(createMissingFolders(folders));
     EXPECT_TRUE(std::filesystem::is_regular_file(folders.root));
 }
 
 TEST(Folders, FixedNamesUnderTheRoot)
 {
-    const Folders folders{"/home/u/ORVANT"};
+    const Folders folders {"/home/u/ORVANT"};
     EXPECT_EQ(folders.pathFile(), "/home/u/ORVANT/ORVANT 2. Path/txtPath.Text");
     EXPECT_EQ(folders.exportFolder(), "/home/u/ORVANT/ORVANT 4. Data");
     EXPECT_EQ(folders.initialPathText(), "/home/u/ORVANT/ORVANT Output");

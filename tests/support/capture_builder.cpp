@@ -45,7 +45,7 @@ TempFolder::TempFolder()
 {
     std::random_device random;
     path_ = std::filesystem::temp_directory_path()
-            / ("orvant-test-" + std::to_string(random()) + std::to_string(random()));
+        / ("orvant-test-" + std::to_string(random()) + std::to_string(random()));
     std::filesystem::create_directories(path_);
 }
 

@@ -12,11 +12,11 @@ namespace orvant::test {
 // bytes that hold hex digit characters.
 struct CaptureBuilder
 {
-    std::array<unsigned char, 10> lead{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19};
+    std::array<unsigned char, 10> lead {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19};
     // Bytes Nr. 21 to 35: channel 1 flags, volts, channel 2 flags, volts,
     // horizontal flags, time code, trigger selector, trigger value.
-    std::array<unsigned char, 8> settings{0x00, 0x37, 0x00, 0x37, 0x30, 0x44, 0x32, 0x38};
-    std::array<unsigned char, 2> spare{0x00, 0x00};
+    std::array<unsigned char, 8> settings {0x00, 0x37, 0x00, 0x37, 0x30, 0x44, 0x32, 0x38};
+    std::array<unsigned char, 2> spare {0x00, 0x00};
     std::string frame = "01";
     std::string count = "0400";
     std::vector<int> samples = std::vector<int>(512, 0x80);

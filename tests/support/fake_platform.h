@@ -31,8 +31,8 @@ public:
 
     std::vector<Message> messages;
     std::vector<int> sleeps;
-    std::chrono::system_clock::time_point clock{};
-    ScreenSize screen{1920 * 15, 1200 * 15};
+    std::chrono::system_clock::time_point clock {};
+    ScreenSize screen {1920 * 15, 1200 * 15};
     int endCount = 0;
     std::function<void()> onMessage; // runs while the "box" is open
 };

@@ -8,8 +8,7 @@
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
-        || qgetenv("QT_QPA_PLATFORM") == "offscreen")
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qgetenv("QT_QPA_PLATFORM") == "offscreen")
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ORVANT_OFFSCREEN_CONFIG);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -46,7 +46,7 @@ TEST_F(ColourButtons, OnlySelectedFrameVisibleAtTopAndNextCurveInItsColour)
     };
     clickOption(option("optCH3"));
     EXPECT_EQ(state.nextColour, 3);
-    EXPECT_EQ(visibleFrames(), QStringList{"frmBlue"});
+    EXPECT_EQ(visibleFrames(), QStringList {"frmBlue"});
     EXPECT_EQ(child<QFrame>("frmBlue")->y(), twipsToPixels(9600));
     EXPECT_TRUE(option("optCH3")->isChecked());
 
@@ -54,7 +54,7 @@ TEST_F(ColourButtons, OnlySelectedFrameVisibleAtTopAndNextCurveInItsColour)
     EXPECT_GT(countPixels(window->plot().image(), qRgb(0, 0, 255)), 500);
 
     clickOption(option("optCH1"));
-    EXPECT_EQ(visibleFrames(), QStringList{"frmBlack"});
+    EXPECT_EQ(visibleFrames(), QStringList {"frmBlack"});
     EXPECT_EQ(child<QFrame>("frmBlack")->y(), twipsToPixels(9600));
     clickOption(option("optCH4"));
     clickOption(option("optCentre")); // another option of the group unselects the colour

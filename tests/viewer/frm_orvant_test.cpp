@@ -167,7 +167,7 @@ TEST_F(Load, ClickOnSelectedNameLoadsAgainAndRefillsNever)
 
 TEST_F(Load, KeyMoveInFileListLoads)
 {
-    writeFile(captureFolder / "second.log", CaptureBuilder{}.hexText());
+    writeFile(captureFolder / "second.log", CaptureBuilder {}.hexText());
     start();
     refreshFileList();
     int loads = 0;
@@ -184,7 +184,7 @@ TEST_F(Load, KeyMoveInFileListLoads)
 
 TEST_F(Load, NameWithoutLogWarnsClearsAndLoadsAllTheSame)
 {
-    writeFile(captureFolder / "A.LOG", CaptureBuilder{}.hexText());
+    writeFile(captureFolder / "A.LOG", CaptureBuilder {}.hexText());
     start();
     clickFile("sine.log");
     refreshFileList();
@@ -232,11 +232,13 @@ TEST_F(Load, ErrorsAreReportedAndKeepWhatTheWindowHolds)
         EXPECT_EQ(window->plot().curveCount(), 1);
     };
     clickFile("empty.log");
-    expectReport("Error 62 (Input past end of file) in procedure filDatei_Click of Formular frmOrvant");
+    expectReport(
+        "Error 62 (Input past end of file) in procedure filDatei_Click of Formular frmOrvant");
     clickFile("gone.log");
     expectReport("Error 53 (File not found) in procedure filDatei_Click of Formular frmOrvant");
     window->filDatei_Click("folder.log");
-    expectReport("Error 75 (Path/File access error) in procedure filDatei_Click of Formular frmOrvant");
+    expectReport(
+        "Error 75 (Path/File access error) in procedure filDatei_Click of Formular frmOrvant");
     pathText()->clear();
     clickFile("sine.log");
     expectReport(

@@ -34,7 +34,7 @@ protected:
         std::filesystem::create_directories(folders.exportFolder());
         captureFolder = temp.path() / "captures";
         std::filesystem::create_directories(captureFolder);
-        writeFile(captureFolder / "sine.log", CaptureBuilder{}.hexText() + "\r\n");
+        writeFile(captureFolder / "sine.log", CaptureBuilder {}.hexText() + "\r\n");
         std::filesystem::create_directories(folders.pathFolder());
         writeFile(folders.pathFile(), captureFolder.string() + "/\r\n");
     }
@@ -61,8 +61,7 @@ protected:
             QApplication::processEvents();
     }
 
-    template<typename T>
-    T *child(const char *name) const
+    template<typename T> T *child(const char *name) const
     {
         T *found = window->findChild<T *>(QString::fromUtf8(name));
         EXPECT_NE(found, nullptr) << name;

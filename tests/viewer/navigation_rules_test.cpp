@@ -5,9 +5,9 @@
 namespace orvant {
 namespace {
 
-const PathStyle kWindows{'\\', true};
-const PathStyle kLinux{'/', false};
-const std::vector<std::string> kMounts{"/", "/home", "/media/usb"};
+const PathStyle kWindows {'\\', true};
+const PathStyle kLinux {'/', false};
+const std::vector<std::string> kMounts {"/", "/home", "/media/usb"};
 
 TEST(NavigationRules, ActivationTakesDriveLetterOrVolume)
 {
