@@ -3,6 +3,8 @@
 #include "capture/capture_load.h"
 #include "capture/curve_samples.h"
 
+#include "capture_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -61,12 +63,6 @@ std::filesystem::path samplesFolder()
     return ORVANT_SAMPLES_FOLDER;
 }
 
-std::string readAll(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // "0.5 mS" as a file name writes it: "0.5mS-div", the micro sign as "u".
 std::string perDivision(std::string text)
 {
@@ -107,7 +103,7 @@ protected:
 
 TEST_P(SampleCapture, IsOneLineOfUpperCaseHexPairsEndedByCrLf)
 {
-    const std::string content = readAll(path());
+    const std::string content = test::readFile(path());
     ASSERT_TRUE(content.ends_with("\r\n"));
     const std::string hex = content.substr(0, content.size() - 2);
     // 10 lead bytes, 8 settings, 2 spare, 2 frame, 4 count, 1024 sample bytes;
@@ -162,7 +158,7 @@ TEST_P(SampleCapture, ShiftMovesTheDumpOnePairRight)
 {
     const PreparedCapture capture = readPreparedCapture(path());
     ASSERT_FALSE(capture.error.has_value());
-    const std::string raw = readAll(path());
+    const std::string raw = test::readFile(path());
     const std::string_view prepared = capture.text.view();
     if (shifted()) {
         EXPECT_EQ(prepared.substr(0, 2), "  ");

@@ -15,12 +15,6 @@
 namespace orvant {
 namespace {
 
-std::string readAll(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<std::string> namesIn(const std::filesystem::path &folder)
 {
     std::vector<std::string> names;
@@ -106,8 +100,8 @@ TEST_F(BatchExport, FileIsTheViewersExportAfterAFreshStart)
     const std::string b = capture("b.log", blankSamples);
 
     ASSERT_EQ(run({a, b}).exitCode, kBatchOk);
-    const std::string exportedA = readAll(defaultFolder() / "a Data File.txt");
-    const std::string exportedB = readAll(defaultFolder() / "b Data File.txt");
+    const std::string exportedA = test::readFile(defaultFolder() / "a Data File.txt");
+    const std::string exportedB = test::readFile(defaultFolder() / "b Data File.txt");
     EXPECT_TRUE(exportedA == freshExport(a));
     EXPECT_TRUE(exportedB == freshExport(b));
     EXPECT_TRUE(exportedA.starts_with("C:\\ORVANT Data File " + ExportTime::at(moment).dateText
@@ -193,7 +187,7 @@ TEST_F(BatchExport, SecondCaptureForTheSameFileIsReportedAndNotWritten)
 
     EXPECT_EQ(result.exitCode, kBatchFailed);
     EXPECT_EQ(namesIn(target()), std::vector<std::string> {"a Data File.txt"});
-    EXPECT_TRUE(readAll(target() / "a Data File.txt") == freshExport(first));
+    EXPECT_TRUE(test::readFile(target() / "a Data File.txt") == freshExport(first));
     EXPECT_EQ(result.out, first + ": " + (target() / "a Data File.txt").string() + "\n");
     EXPECT_NE(result.err.find(second + ": not written, "), std::string::npos) << result.err;
 }
@@ -224,7 +218,7 @@ TEST_F(BatchExport, NameWithoutLogIsWarnedAboutAndConverted)
     EXPECT_EQ(result.err,
               text + ": " + extensionWarningText() + "\n" + upper + ": " + extensionWarningText()
                   + "\n");
-    EXPECT_TRUE(readAll(target() / "c.txt Data File.txt") == freshExport(text));
+    EXPECT_TRUE(test::readFile(target() / "c.txt Data File.txt") == freshExport(text));
 }
 
 TEST(BatchOutputName, FinalLogInAnyCaseIsLeftOut)

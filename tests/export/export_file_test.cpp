@@ -17,12 +17,6 @@ using test::LoadedProgram;
 
 const ExportTime kFixedTime {"2026-12-09", "14:05:09"};
 
-std::string readAll(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::filesystem::path testData(const char *name)
 {
     return std::filesystem::path(ORVANT_EXPORT_TEST_DATA) / name;
@@ -71,8 +65,8 @@ std::string rightAligned(int number)
 
 TEST(ExportGolden, CommittedCapturesAreTheBuildersCaptures)
 {
-    EXPECT_EQ(readAll(testData("golden_capture.log")), test::goldenCaptureFile());
-    EXPECT_EQ(readAll(testData("golden_realigned.log")), test::realignedCaptureFile());
+    EXPECT_EQ(test::readFile(testData("golden_capture.log")), test::goldenCaptureFile());
+    EXPECT_EQ(test::readFile(testData("golden_realigned.log")), test::realignedCaptureFile());
 }
 
 TEST(ExportGolden, ExportEqualsTheExpectedFileByteForByte)
@@ -81,7 +75,7 @@ TEST(ExportGolden, ExportEqualsTheExpectedFileByteForByte)
         SCOPED_TRACE(name);
         LoadedProgram program;
         ASSERT_FALSE(program.load(testData(name) += ".log"));
-        const std::string expected = readAll(testData(name) += ".txt");
+        const std::string expected = test::readFile(testData(name) += ".txt");
         ASSERT_EQ(expected.size(), exportOf(program).size());
         EXPECT_TRUE(exportOf(program) == expected);
     }
@@ -210,29 +204,15 @@ TEST(ExportRows, SampleThatIsNoNumberKeepsTheEarlierValue)
 
 // --- the moment and the name
 
-std::chrono::system_clock::time_point localMoment(int year, int month, int day, int hour,
-                                                  int minute, int second)
-{
-    std::tm local {};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return std::chrono::system_clock::from_time_t(std::mktime(&local));
-}
-
 TEST(ExportTimeText, DateAndTimeAreLocalWithTwoDigitsEach)
 {
-    const ExportTime afternoon = ExportTime::at(localMoment(2026, 12, 9, 14, 5, 9));
+    const ExportTime afternoon = ExportTime::at(test::localMoment(2026, 12, 9, 14, 5, 9));
     EXPECT_EQ(afternoon.dateText, "2026-12-09");
     EXPECT_EQ(afternoon.timeText, "14:05:09");
     EXPECT_EQ(afternoon.fileTimeText(), "14-05-09");
 
     const ExportTime morning
-        = ExportTime::at(localMoment(2027, 1, 2, 3, 4, 5) + std::chrono::milliseconds(999));
+        = ExportTime::at(test::localMoment(2027, 1, 2, 3, 4, 5) + std::chrono::milliseconds(999));
     EXPECT_EQ(morning.dateText, "2027-01-02");
     EXPECT_EQ(morning.timeText, "03:04:05");
     EXPECT_EQ(morning.fileTimeText(), "03-04-05");

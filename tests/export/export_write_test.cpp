@@ -23,12 +23,6 @@ using test::LoadedProgram;
 const ExportTime kNameTime {"2026-12-09", "14:05:09"};
 const ExportTime kWriteTime {"2026-12-09", "14:05:10"};
 
-std::string readAll(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<std::filesystem::path> filesIn(const std::filesystem::path &folder)
 {
     std::vector<std::filesystem::path> files;
@@ -65,7 +59,7 @@ TEST_F(ExportWrite, WritesTheContentUnderItsDatedName)
     ASSERT_FALSE(result.failure) << *result.failure;
     EXPECT_EQ(result.file, exportFolder() / "ORVANT Data File 2026-12-09 14-05-09.txt");
     EXPECT_EQ(filesIn(exportFolder()), std::vector {result.file}); // no temporary file left
-    EXPECT_TRUE(readAll(result.file) == contentOf(*program.state, kNameTime));
+    EXPECT_TRUE(test::readFile(result.file) == contentOf(*program.state, kNameTime));
 }
 
 TEST_F(ExportWrite, NameTakesTheStartAndLineOneTheMomentOfWriting)
@@ -74,7 +68,7 @@ TEST_F(ExportWrite, NameTakesTheStartAndLineOneTheMomentOfWriting)
         = writeExportFile(exportFolder(), *program.state, kNameTime, kWriteTime);
     ASSERT_FALSE(result.failure) << *result.failure;
     EXPECT_EQ(result.file.filename(), "ORVANT Data File 2026-12-09 14-05-09.txt");
-    const std::string content = readAll(result.file);
+    const std::string content = test::readFile(result.file);
     EXPECT_TRUE(content == contentOf(*program.state, kWriteTime));
     EXPECT_TRUE(content.starts_with("C:\\ORVANT Data File 2026-12-09 14:05:10\r\n"));
 }
@@ -88,7 +82,7 @@ TEST_F(ExportWrite, TwoExportsInOneSecondLeaveTheLaterFile)
     const ExportResult later = writeExportFile(exportFolder(), *program.state, kNameTime);
     ASSERT_FALSE(later.failure);
     EXPECT_EQ(filesIn(exportFolder()), std::vector {later.file});
-    EXPECT_TRUE(readAll(later.file) == contentOf(*program.state, kNameTime));
+    EXPECT_TRUE(test::readFile(later.file) == contentOf(*program.state, kNameTime));
 }
 
 TEST_F(ExportWrite, MissingFolderIsReportedAndNotCreated)

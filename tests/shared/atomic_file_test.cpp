@@ -10,14 +10,6 @@
 namespace orvant {
 namespace {
 
-std::string contentOf(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::size_t entriesIn(const std::filesystem::path &folder)
 {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
@@ -31,7 +23,7 @@ TEST(AtomicFile, WritesEveryByteAndReplacesEarlierFile)
     const std::string bytes("a\0b\r\n\xff", 6);
     ASSERT_FALSE(writeFileAtomically(target, "earlier content that is longer"));
     ASSERT_FALSE(writeFileAtomically(target, bytes));
-    EXPECT_EQ(contentOf(target), bytes);
+    EXPECT_EQ(test::readFile(target), bytes);
     EXPECT_EQ(entriesIn(temp.path()), 1u); // no temporary file left
 }
 

@@ -1,6 +1,8 @@
 #include "capture_builder.h"
 
+#include <ctime>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -30,6 +32,26 @@ std::string CaptureBuilder::hexText() const
             text += hexPair(static_cast<unsigned char>(c));
     }
     return text;
+}
+
+std::string readFile(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::chrono::system_clock::time_point localMoment(int year, int month, int day, int hour,
+                                                  int minute, int second)
+{
+    std::tm local {};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_sec = second;
+    local.tm_isdst = -1;
+    return std::chrono::system_clock::from_time_t(std::mktime(&local));
 }
 
 std::filesystem::path writeFile(const std::filesystem::path &path, const std::string &content)

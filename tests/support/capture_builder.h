@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,6 +27,13 @@ struct CaptureBuilder
 
 // Two upper-case hex digits of a byte.
 std::string hexPair(unsigned char byte);
+
+// The whole content of a file, as bytes.
+std::string readFile(const std::filesystem::path &path);
+
+// A moment of the local clock.
+std::chrono::system_clock::time_point localMoment(int year, int month, int day, int hour,
+                                                  int minute, int second);
 
 // Writes a file (binary, as given) and returns its path.
 std::filesystem::path writeFile(const std::filesystem::path &path, const std::string &content);

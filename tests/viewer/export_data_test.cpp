@@ -9,28 +9,6 @@
 namespace orvant::test {
 namespace {
 
-std::string contentOf(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::chrono::system_clock::time_point localMoment(int year, int month, int day, int hour,
-                                                  int minute, int second)
-{
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return std::chrono::system_clock::from_time_t(std::mktime(&local));
-}
-
 std::vector<std::filesystem::path> filesIn(const std::filesystem::path &folder)
 {
     std::vector<std::filesystem::path> files;
@@ -45,7 +23,8 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        std::filesystem::copy_file(std::filesystem::path(ORVANT_EXPORT_TEST_DATA) / "golden_capture.log",
+        std::filesystem::copy_file(std::filesystem::path(ORVANT_EXPORT_TEST_DATA)
+                                       / "golden_capture.log",
                                    captureFolder / "golden.log");
         platform.clock = localMoment(2026, 12, 9, 14, 5, 9);
     }
@@ -63,13 +42,14 @@ TEST_F(ExportData, GoldenCaptureThroughTheWindowByteForByte)
     ASSERT_TRUE(option("optDataExp")->isEnabled());
     clickOption(option("optDataExp"));
 
-    EXPECT_EQ(contentOf(expectedFile()),
-              contentOf(std::filesystem::path(ORVANT_EXPORT_TEST_DATA) / "golden_capture.txt"));
+    EXPECT_EQ(
+        test::readFile(expectedFile()),
+        test::readFile(std::filesystem::path(ORVANT_EXPORT_TEST_DATA) / "golden_capture.txt"));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Message");
     EXPECT_EQ(platform.messages[0].text,
               "The Data File  < " + expectedFile().string() + " >  has been created");
-    EXPECT_EQ(platform.sleeps, std::vector<int>{250});
+    EXPECT_EQ(platform.sleeps, std::vector<int> {250});
     EXPECT_TRUE(option("optDataExp")->isEnabled());
     EXPECT_FALSE(option("optDataExp")->isChecked());
     EXPECT_EQ(filesIn(folders.exportFolder()).size(), 1u);
@@ -80,8 +60,8 @@ TEST_F(ExportData, MissingFolderReportsAndChangesNothing)
     start();
     clickFile("sine.log");
     std::filesystem::remove_all(folders.exportFolder());
-    const std::string before = exportContent(state.captureText, state.byteTable,
-                                             state.curveTable, ExportTime{"d", "t"});
+    const std::string before = exportContent(state.captureText, state.byteTable, state.curveTable,
+                                             ExportTime {"d", "t"});
     clickOption(option("optDataExp"));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Message");
@@ -90,9 +70,9 @@ TEST_F(ExportData, MissingFolderReportsAndChangesNothing)
     EXPECT_FALSE(std::filesystem::exists(folders.exportFolder())); // never created
     EXPECT_TRUE(option("optDataExp")->isEnabled());
     EXPECT_EQ(byteList()->count(), kPairCount);
-    EXPECT_EQ(exportContent(state.captureText, state.byteTable, state.curveTable,
-                            ExportTime{"d", "t"}),
-              before);
+    EXPECT_EQ(
+        exportContent(state.captureText, state.byteTable, state.curveTable, ExportTime {"d", "t"}),
+        before);
 }
 
 TEST_F(ExportData, SameSecondTwiceLeavesTheLaterExport)
@@ -104,8 +84,9 @@ TEST_F(ExportData, SameSecondTwiceLeavesTheLaterExport)
     clickFile("golden.log");
     clickOption(option("optDataExp"));
     EXPECT_EQ(filesIn(folders.exportFolder()).size(), 1u);
-    EXPECT_EQ(contentOf(expectedFile()),
-              contentOf(std::filesystem::path(ORVANT_EXPORT_TEST_DATA) / "golden_capture.txt"));
+    EXPECT_EQ(
+        test::readFile(expectedFile()),
+        test::readFile(std::filesystem::path(ORVANT_EXPORT_TEST_DATA) / "golden_capture.txt"));
 }
 
 TEST_F(ExportData, ClickDuringALoadIsIgnoredAndFailedLoadExportsWhatTablesHold)
@@ -128,7 +109,7 @@ TEST_F(ExportData, ClickDuringALoadIsIgnoredAndFailedLoadExportsWhatTablesHold)
     clickFile("sine.log"); // error 53: the tables keep the earlier load
     ASSERT_EQ(platform.messages.size(), 1u);
     clickOption(option("optDataExp"));
-    const std::string written = contentOf(expectedFile());
+    const std::string written = test::readFile(expectedFile());
     // Every line at its known length, each with CR LF.
     const std::size_t header = (39 + 2) + 2 + (2110 + 2) + 2 + (57 + 2) + 2 + (39 + 2) + 2;
     const std::size_t curveHeader = 2 + 2 + (10 + 2) + 2 + (22 + 2) + 2;

@@ -10,20 +10,12 @@
 namespace orvant {
 namespace {
 
-std::string contentOf(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(PathFile, WritesLineWithCrLfAndReadsItBack)
 {
     const test::TempFolder temp;
     const auto file = temp.path() / "ORVANT 2. Path" / "txtPath.Text"; // folder created
     ASSERT_FALSE(writePathFile(file, "/home/user/captures/"));
-    EXPECT_EQ(contentOf(file), "/home/user/captures/\r\n");
+    EXPECT_EQ(test::readFile(file), "/home/user/captures/\r\n");
     EXPECT_EQ(readPathFile(file), "/home/user/captures/");
 }
 
@@ -35,10 +27,10 @@ TEST(PathFile, TextsThatWouldNotReadBackAreQuoted)
         ASSERT_FALSE(writePathFile(file, text));
         EXPECT_EQ(readPathFile(file), text) << text;
     }
-    EXPECT_EQ(contentOf(file), "\"/line\nbreak/\"\r\n");
+    EXPECT_EQ(test::readFile(file), "\"/line\nbreak/\"\r\n");
     // An empty text is a bare line end, which reads as no folder at all.
     ASSERT_FALSE(writePathFile(file, ""));
-    EXPECT_EQ(contentOf(file), "\r\n");
+    EXPECT_EQ(test::readFile(file), "\r\n");
     EXPECT_FALSE(readPathFile(file));
 }
 
