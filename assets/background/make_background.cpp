@@ -1,6 +1,8 @@
 // Draws the background picture: a 128 x 128 vertical grey ramp with a dark rim,
 // written as an uncompressed 8-bit bitmap file with a 256-entry grey palette.
 // Usage: orvant_make_background <output.bmp>
+#include "shared/atomic_file.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -108,22 +110,6 @@ std::string bitmapFile()
     return out;
 }
 
-// Writes beside the target and renames, so a failed run leaves no half file.
-bool writeFile(const std::filesystem::path &path, const std::string &content)
-{
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    const std::filesystem::path partial = path.string() + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        if (!out.flush())
-            return false;
-    }
-    std::filesystem::rename(partial, path, error);
-    return !error;
-}
-
 } // namespace
 } // namespace orvant
 
@@ -134,7 +120,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::string content = orvant::bitmapFile();
-    if (content.size() != orvant::kFileSize || !orvant::writeFile(argv[1], content)) {
+    if (content.size() != orvant::kFileSize || orvant::writeFileAtomically(argv[1], content)) {
         std::cerr << "orvant_make_background: cannot write " << argv[1] << '\n';
         return 1;
     }

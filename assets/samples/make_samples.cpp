@@ -1,6 +1,8 @@
 // Writes the sample captures that ship inside the program, each as the
 // instrument dumps it: one line of upper-case hex byte pairs ended by CR LF.
 // Usage: orvant_make_samples <output folder>
+#include "shared/atomic_file.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -230,20 +232,6 @@ std::string captureLine(const SampleCapture &capture)
     return hex + "\r\n";
 }
 
-bool writeFile(const std::filesystem::path &path, const std::string &content)
-{
-    const std::filesystem::path partial = path.string() + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        if (!out.flush())
-            return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    return !error;
-}
-
 } // namespace
 } // namespace orvant
 
@@ -258,7 +246,7 @@ int main(int argc, char **argv)
     std::filesystem::create_directories(folder, error);
     for (const orvant::SampleCapture &capture : orvant::sampleCaptures()) {
         const std::filesystem::path file = folder / capture.fileName;
-        if (!orvant::writeFile(file, orvant::captureLine(capture))) {
+        if (orvant::writeFileAtomically(file, orvant::captureLine(capture))) {
             std::cerr << "orvant_make_samples: cannot write " << file << '\n';
             return 1;
         }
