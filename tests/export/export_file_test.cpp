@@ -197,7 +197,8 @@ TEST(ExportRows, SampleThatIsNoNumberKeepsTheEarlierValue)
     std::string second = test::CaptureBuilder().hexText();
     second.replace(52, 4, "4731"); // sample 1: the characters "G1"
     ASSERT_FALSE(program.load(test::writeFile(folder.path() / "b.log", second)));
-    const auto lines = linesOf(exportOf(program));
+    const std::string exported = exportOf(program);
+    const auto lines = linesOf(exported);
     ASSERT_EQ(lines.size(), 1581u);
     EXPECT_EQ(lines[1069], "   1     &HG1      127");
 }

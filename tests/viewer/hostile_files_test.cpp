@@ -1,0 +1,323 @@
+// Files that are no capture, or no file at all, loaded through the window: each
+// gets the load error report or loads, and nothing else in the window changes.
+#include "main_window_fixture.h"
+
+#include "export/export_file.h"
+#include "viewer/pic_curve.h"
+
+#include <QColor>
+
+#include <fstream>
+#include <optional>
+
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace orvant::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char *kReport75
+    = "Error 75 (Path/File access error) in procedure filDatei_Click of Formular frmOrvant";
+constexpr const char *kReport62
+    = "Error 62 (Input past end of file) in procedure filDatei_Click of Formular frmOrvant";
+
+// Bytes this process has read through read() and its kind so far.
+std::uint64_t bytesReadByProcess()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value) {
+        if (key == "rchar:")
+            return value;
+    }
+    return 0;
+}
+
+// Takes from this thread, for its lifetime, the capabilities that let root
+// read any file, so permission bits hold as for an ordinary user. Loads run on
+// this thread.
+class WithoutReadOverride
+{
+public:
+    WithoutReadOverride()
+    {
+        if (::syscall(SYS_capget, &header_, saved_) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
+            reduced[0].effective &= ~(1u << capability);
+        dropped_ = ::syscall(SYS_capset, &header_, reduced) == 0;
+    }
+    ~WithoutReadOverride()
+    {
+        if (dropped_)
+            ::syscall(SYS_capset, &header_, saved_);
+    }
+    WithoutReadOverride(const WithoutReadOverride &) = delete;
+    WithoutReadOverride &operator=(const WithoutReadOverride &) = delete;
+
+private:
+    __user_cap_header_struct header_ {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2] {};
+    bool dropped_ = false;
+};
+
+// Everything a failed load must leave as it was.
+struct WindowSnapshot
+{
+    QStringList rows;
+    QStringList labelTexts;
+    QList<QColor> labelColours;
+    QImage plot;
+    int curves = 0;
+    bool exportEnabled = false;
+    QString pathText;
+    QStringList fileNames;
+    std::string tables;
+
+    bool operator==(const WindowSnapshot &) const = default;
+};
+
+class HostileFiles : public MainWindowTest
+{
+protected:
+    WindowSnapshot snapshot() const
+    {
+        WindowSnapshot shot;
+        for (int row = 0; row < byteList()->count(); ++row)
+            shot.rows << byteList()->item(row)->text();
+        for (int parameter = 101; parameter <= 125; ++parameter) {
+            shot.labelTexts << valueText(parameter);
+            shot.labelColours << valueColour(parameter);
+        }
+        shot.plot = window->plot().image();
+        shot.curves = window->plot().curveCount();
+        shot.exportEnabled = option("optDataExp")->isEnabled();
+        shot.pathText = pathText()->text();
+        for (int row = 0; row < fileList()->count(); ++row)
+            shot.fileNames << fileList()->item(row)->text();
+        shot.tables = exportContent(state.captureText, state.byteTable, state.curveTable,
+                                    ExportTime {"d", "t"});
+        return shot;
+    }
+
+    // A window that has loaded sine.log and shows `extra` files as well.
+    void startLoaded()
+    {
+        start();
+        refreshFileList();
+        clickFile("sine.log");
+        ASSERT_EQ(byteList()->count(), kPairCount);
+        platform.messages.clear();
+    }
+
+    // Clicks `name` and expects exactly `report`, with nothing else changed.
+    void expectRefused(const QString &name, const char *report)
+    {
+        const WindowSnapshot before = snapshot();
+        clickFile(name);
+        ASSERT_EQ(platform.messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(platform.messages[0].title, "ORVANT");
+        EXPECT_EQ(platform.messages[0].text, report);
+        EXPECT_TRUE(snapshot() == before) << name.toStdString();
+        EXPECT_FALSE(window->loadRunning());
+        platform.messages.clear();
+    }
+
+    // Clicks `name`, expects a complete load and no message.
+    void expectLoaded(const QString &name)
+    {
+        const int curves = window->plot().curveCount();
+        clickFile(name);
+        EXPECT_TRUE(platform.messages.empty()) << name.toStdString();
+        EXPECT_EQ(byteList()->count(), kPairCount) << name.toStdString();
+        EXPECT_EQ(window->plot().curveCount(), curves + 1) << name.toStdString();
+        EXPECT_TRUE(option("optDataExp")->isEnabled());
+        platform.messages.clear();
+    }
+
+    // Types a folder into the path text: the list keeps showing the capture
+    // folder, so a click on "sine.log" reads `folder`/sine.log.
+    void typePathText(const fs::path &folder)
+    {
+        pathText()->selectAll();
+        QTest::keyClicks(pathText(), QString::fromStdString(folder.string() + "/"));
+        settle();
+    }
+
+    // A folder holding `what` under the name sine.log.
+    fs::path hostileFolder(const char *name)
+    {
+        const fs::path folder = temp.path() / name;
+        fs::create_directories(folder);
+        return folder;
+    }
+};
+
+TEST_F(HostileFiles, ContentWithoutAFieldIsInputPastEnd)
+{
+    writeFile(captureFolder / "empty.log", "");
+    writeFile(captureFolder / "blank lines.log", "\r\n\r\n \t\n\n\r\r   \t\r\n");
+    startLoaded();
+    expectRefused("empty.log", kReport62);
+    expectRefused("blank lines.log", kReport62);
+}
+
+TEST_F(HostileFiles, NulAndHighBytesLoadAsCharacters)
+{
+    std::string nuls(2110, '\0');
+    writeFile(captureFolder / "nul.log", nuls);
+    std::string high;
+    for (int i = 0; i < 2110; ++i)
+        high += static_cast<char>(0x80 + i % 128);
+    writeFile(captureFolder / "high.log", high);
+    std::string mixed = CaptureBuilder {}.hexText();
+    mixed[40] = '\0';
+    mixed[41] = '\xFF';
+    mixed[1000] = '\x01';
+    writeFile(captureFolder / "mixed.log", mixed + "\r\n");
+    startLoaded();
+    for (const char *name : {"nul.log", "high.log", "mixed.log"})
+        expectLoaded(QString::fromUtf8(name));
+    EXPECT_EQ(valueText(101), "1 V"); // the settings bytes of mixed.log are intact
+    // Rows show placeholders, never raw control characters.
+    for (int row = 0; row < byteList()->count(); ++row) {
+        const QString text = byteList()->item(row)->text();
+        for (const QChar c : text)
+            ASSERT_FALSE(c.unicode() < 0x20 || c.unicode() == 0x7F) << row;
+    }
+}
+
+TEST_F(HostileFiles, EndlessOneLineStreamIsReadOnlyAsFarAsNeeded)
+{
+    // 4 GiB on one line, sparse: a capture followed by NUL characters.
+    const fs::path huge = captureFolder / "endless.log";
+    writeFile(huge, CaptureBuilder {}.hexText());
+    fs::resize_file(huge, std::uintmax_t {4} << 30);
+    startLoaded();
+    const std::uint64_t before = bytesReadByProcess();
+    ASSERT_GT(before, 0u) << "no /proc/self/io";
+    expectLoaded("endless.log");
+    const std::uint64_t read = bytesReadByProcess() - before;
+    EXPECT_LT(read, 64u * 1024u) << read << " bytes read";
+    EXPECT_EQ(valueText(101), "1 V");
+}
+
+TEST_F(HostileFiles, WhatIsNoRegularFileFailsAtOnce)
+{
+    startLoaded();
+    const fs::path folderNamedLog = hostileFolder("folder");
+    fs::create_directory(folderNamedLog / "sine.log");
+    // A FIFO without a writer: opening it for reading would block the window.
+    const fs::path fifo = hostileFolder("fifo");
+    ASSERT_EQ(::mkfifo((fifo / "sine.log").c_str(), 0600), 0);
+    const fs::path device = hostileFolder("device");
+    fs::create_symlink("/dev/zero", device / "sine.log");
+    const fs::path loop = hostileFolder("loop");
+    fs::create_symlink(loop / "other.log", loop / "sine.log");
+    fs::create_symlink(loop / "sine.log", loop / "other.log");
+
+    for (const fs::path &folder : {folderNamedLog, fifo, device, loop}) {
+        typePathText(folder);
+        const WindowSnapshot before = snapshot();
+        clickFile("sine.log");
+        ASSERT_EQ(platform.messages.size(), 1u) << folder;
+        EXPECT_EQ(platform.messages[0].text, kReport75) << folder;
+        EXPECT_TRUE(snapshot() == before) << folder;
+        platform.messages.clear();
+    }
+    typePathText(captureFolder);
+    expectLoaded("sine.log"); // still working
+}
+
+TEST_F(HostileFiles, DeviceNamedWithoutLogWarnsThenFails)
+{
+    writeFile(captureFolder / "null", "3031");
+    startLoaded();
+    typePathText("/dev");
+    clickFile("null");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].title, "Message"); // the extension warning
+    EXPECT_EQ(platform.messages[1].text, kReport75);
+    EXPECT_EQ(byteList()->count(), 0); // the warning cleared list and plot
+    EXPECT_EQ(window->plot().curveCount(), 0);
+    EXPECT_EQ(valueText(101), "1 V"); // labels only change on a successful read
+}
+
+TEST_F(HostileFiles, FileWithoutReadPermission)
+{
+    const fs::path locked = writeFile(captureFolder / "locked.log", CaptureBuilder {}.hexText());
+    fs::permissions(locked, fs::perms::none);
+    startLoaded();
+    const WithoutReadOverride unprivileged;
+    if (const int fd = ::open(locked.c_str(), O_RDONLY); fd >= 0) {
+        ::close(fd);
+        GTEST_SKIP() << "this user reads files without read permission";
+    }
+    expectRefused("locked.log", kReport75);
+}
+
+TEST_F(HostileFiles, NamesWithBlanksCommasQuotesAndNonAsciiLoad)
+{
+    const std::string capture = CaptureBuilder {}.hexText() + "\r\n";
+    const QStringList names {"with blank.log",
+                             "a,b.log",
+                             "quote\"d.log",
+                             "'single'.log",
+                             QString::fromUtf8("Messung \xC3\xBC \xCE\xA9 \xE2\x82\xAC.log"),
+                             " leading blank.log"};
+    for (const QString &name : names)
+        writeFile(captureFolder / name.toStdString(), capture);
+    startLoaded();
+    for (const QString &name : names)
+        expectLoaded(name);
+}
+
+TEST_F(HostileFiles, FolderNameWithCommaAndNonAsciiSurvivesTheExit)
+{
+    const fs::path odd = temp.path() / "a, b f\xC3\xB6lder";
+    fs::create_directories(odd);
+    writeFile(odd / "sine.log", CaptureBuilder {}.hexText());
+    startLoaded();
+    window->dirVerzeichnis_Change(QString::fromStdString(odd.string()));
+    settle();
+    expectLoaded("sine.log");
+    window->optExit_Click();
+    EXPECT_EQ(platform.endCount, 1);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // The next start finds the folder again.
+    window.reset();
+    start();
+    EXPECT_EQ(pathText()->text().toStdString(), odd.string() + "/");
+    EXPECT_EQ(fileList()->count(), 1);
+}
+
+TEST_F(HostileFiles, FolderNameWithQuoteLoadsButIsNotSaved)
+{
+    // The path file cannot hold a double quote: the exit says so and keeps the
+    // folder saved before.
+    const fs::path quoted = temp.path() / "say \"cheese\"";
+    fs::create_directories(quoted);
+    writeFile(quoted / "sine.log", CaptureBuilder {}.hexText());
+    startLoaded();
+    const std::string saved = readFile(folders.pathFile());
+    window->dirVerzeichnis_Change(QString::fromStdString(quoted.string()));
+    settle();
+    expectLoaded("sine.log");
+    window->optExit_Click();
+    EXPECT_EQ(platform.endCount, 1);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "The folder could not be saved: the folder name holds a double quote");
+    EXPECT_EQ(readFile(folders.pathFile()), saved);
+}
+
+} // namespace
+} // namespace orvant::test
