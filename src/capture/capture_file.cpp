@@ -96,6 +96,11 @@ RegularFileBuf::int_type RegularFileBuf::underflow()
 
 std::unique_ptr<RegularFileBuf> openRegularFile(const fs::path &file, LoadError &error)
 {
+    // The system would read such a name only up to its NUL, which names another file.
+    if (file.native().find(fs::path::value_type {}) != fs::path::string_type::npos) {
+        error = LoadError::fileNotFound();
+        return nullptr;
+    }
     if (const auto failure = checkRegularFile(file)) {
         error = *failure;
         return nullptr;

@@ -106,6 +106,14 @@ TEST(CaptureFile, MissingFileAndDanglingLinkAreNotFound)
     EXPECT_EQ(errorOf(deleted), LoadError::fileNotFound());
 }
 
+TEST(CaptureFile, NameWithNulNeverReadsTheFileBeforeIt)
+{
+    const TempFolder folder;
+    const auto real = writeFile(folder.path() / "real.log", "3031");
+    const std::string name = real.string() + std::string(1, '\0') + "other.log";
+    EXPECT_EQ(errorOf(fs::path(name)), LoadError::fileNotFound());
+}
+
 TEST(CaptureFile, WhatIsNoRegularFileIsAnAccessError)
 {
     const TempFolder folder;

@@ -1,6 +1,7 @@
 // Files that are no capture, or no file at all, loaded through the window: each
 // gets the load error report or loads, and nothing else in the window changes.
 #include "main_window_fixture.h"
+#include "without_file_override.h"
 
 #include "export/export_file.h"
 #include "viewer/pic_curve.h"
@@ -11,9 +12,7 @@
 #include <optional>
 
 #include <fcntl.h>
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace orvant::test {
@@ -38,35 +37,6 @@ std::uint64_t bytesReadByProcess()
     }
     return 0;
 }
-
-// Takes from this thread, for its lifetime, the capabilities that let root
-// read any file, so permission bits hold as for an ordinary user. Loads run on
-// this thread.
-class WithoutReadOverride
-{
-public:
-    WithoutReadOverride()
-    {
-        if (::syscall(SYS_capget, &header_, saved_) != 0)
-            return;
-        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-        for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
-            reduced[0].effective &= ~(1u << capability);
-        dropped_ = ::syscall(SYS_capset, &header_, reduced) == 0;
-    }
-    ~WithoutReadOverride()
-    {
-        if (dropped_)
-            ::syscall(SYS_capset, &header_, saved_);
-    }
-    WithoutReadOverride(const WithoutReadOverride &) = delete;
-    WithoutReadOverride &operator=(const WithoutReadOverride &) = delete;
-
-private:
-    __user_cap_header_struct header_ {_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct saved_[2] {};
-    bool dropped_ = false;
-};
 
 // Everything a failed load must leave as it was.
 struct WindowSnapshot
@@ -255,7 +225,7 @@ TEST_F(HostileFiles, FileWithoutReadPermission)
     const fs::path locked = writeFile(captureFolder / "locked.log", CaptureBuilder {}.hexText());
     fs::permissions(locked, fs::perms::none);
     startLoaded();
-    const WithoutReadOverride unprivileged;
+    const WithoutFileOverride unprivileged;
     if (const int fd = ::open(locked.c_str(), O_RDONLY); fd >= 0) {
         ::close(fd);
         GTEST_SKIP() << "this user reads files without read permission";
