@@ -8,6 +8,7 @@
 #include "capture/preparation.h"
 #include "capture/settings_decoder.h"
 #include "capture/settings_tables.h"
+#include "decodable_texts.h"
 #include "fuzz_check.h"
 #include "shared/var_global.h"
 
@@ -175,41 +176,6 @@ void checkByteTable(const VarGlobal &state, const ListRows &rows)
     }
 }
 
-// Every text the decoder can write for each parameter, taken from its tables.
-using TextSets = std::array<std::set<std::string>, kParameterCount>;
-
-TextSets decodableTexts()
-{
-    TextSets sets;
-    const auto add = [&sets](int parameter, std::string_view text) {
-        sets.at(static_cast<std::size_t>(parameter - kFirstParameter)).emplace(text);
-    };
-    for (int parameter = 101; parameter <= 109; ++parameter)
-        add(parameter, "");
-    for (const int channel : {1, 2}) {
-        for (const auto &row : channelFlagRows(channel))
-            add(row.parameter, row.text);
-    }
-    for (const auto &row : voltsPerDivisionRows()) {
-        add(101, row.text);
-        add(105, row.text);
-    }
-    for (const auto &row : timePerDivisionRows()) {
-        add(109, row.range0);
-        if (!row.range1.empty())
-            add(109, row.range1);
-    }
-    for (const auto &row : horizontalFlagRows())
-        add(row.parameter, "ON");
-    for (const auto &row : triggerRows())
-        add(row.parameter, row.text);
-    for (const auto &defaults : {horizontalFlagDefaults(), triggerDefaults(), fixedTexts()}) {
-        for (const auto &[parameter, text] : defaults)
-            add(parameter, text);
-    }
-    return sets;
-}
-
 int digitOf(const CaptureByte &entry)
 {
     return upperHexValue(entry.character[0]).value_or(0);
@@ -217,7 +183,7 @@ int digitOf(const CaptureByte &entry)
 
 void checkSettings(const VarGlobal &state, const SettingsTexts &texts)
 {
-    static const TextSets decodable = decodableTexts();
+    static const test::DecodableTexts decodable = test::decodableTexts();
     for (int parameter = kFirstParameter; parameter <= 123; ++parameter) {
         const auto &allowed = decodable.at(static_cast<std::size_t>(parameter - kFirstParameter));
         FUZZ_CHECK(allowed.count(texts[parameter]) == 1);

@@ -4,6 +4,7 @@
 #include "main_window_fixture.h"
 
 #include "capture/settings_tables.h"
+#include "decodable_texts.h"
 #include "export/export_file.h"
 #include "export_lines.h"
 #include "override/override_dialog.h"
@@ -13,9 +14,7 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
-#include <map>
 #include <random>
-#include <set>
 
 namespace orvant::test {
 namespace {
@@ -32,39 +31,14 @@ unsigned sessionSetting(const char *name, unsigned fallback)
     return text ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : fallback;
 }
 
-// Every text the decoder or a dialog can write into value label 101 to 123.
-std::map<int, std::set<QString>> writableTexts()
+// Every text the decoder or a dialog can write into value labels 101 to 123.
+DecodableTexts writableTexts()
 {
-    std::map<int, std::set<QString>> texts;
-    const auto add = [&](int parameter, std::string_view text) {
-        texts[parameter].insert(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
-    for (const int channel : {1, 2}) {
-        for (const auto &row : channelFlagRows(channel))
-            add(row.parameter, row.text);
-    }
-    for (const auto &row : voltsPerDivisionRows()) {
-        add(101, row.text);
-        add(105, row.text);
-    }
-    for (const auto &row : timePerDivisionRows()) {
-        for (const auto text : {row.range0, row.range1}) {
-            if (!text.empty())
-                add(109, text);
-        }
-    }
-    for (const auto &row : horizontalFlagRows())
-        add(row.parameter, "ON");
-    for (const auto &row : triggerRows())
-        add(row.parameter, row.text);
-    for (const auto defaults : {horizontalFlagDefaults(), triggerDefaults(), fixedTexts()}) {
-        for (const auto &[parameter, text] : defaults)
-            add(parameter, text);
-    }
+    DecodableTexts texts = decodableTexts();
     for (const auto &row : overrideRows()) {
         for (const auto &option : row.options)
-            add(row.parameter, option.written);
+            texts.at(static_cast<std::size_t>(row.parameter - kFirstParameter))
+                .emplace(option.written);
     }
     return texts;
 }
@@ -328,8 +302,10 @@ protected:
         for (int parameter = 101; parameter <= 125; ++parameter) {
             const QString text = valueText(parameter);
             const bool known = text.isEmpty()
-                || (parameter >= 124 ? QRegularExpression(R"(^-?\d+$)").match(text).hasMatch()
-                                     : writable[parameter].contains(text));
+                || (parameter >= 124
+                        ? QRegularExpression(R"(^-?\d+$)").match(text).hasMatch()
+                        : writable.at(static_cast<std::size_t>(parameter - kFirstParameter))
+                              .contains(text.toStdString()));
             EXPECT_TRUE(known) << parameter << " " << text.toStdString();
             const QColor expected = red.contains(parameter) ? QColor(255, 0, 0) : QColor(Qt::black);
             EXPECT_EQ(valueColour(parameter), expected) << parameter;
@@ -339,7 +315,7 @@ protected:
     const unsigned seed = sessionSetting("ORVANT_SESSION_SEED", kDefaultSeed);
     const int actions = static_cast<int>(sessionSetting("ORVANT_SESSION_ACTIONS", kDefaultActions));
     std::mt19937 random;
-    std::map<int, std::set<QString>> writable = writableTexts();
+    const DecodableTexts writable = writableTexts();
     std::set<int> red; // labels a choice turned red since the window was last cleared
     int loadsFinished = 0;
     fs::path otherFolder;
