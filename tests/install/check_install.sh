@@ -3,6 +3,7 @@
 # under Xvfb, away from the source tree. Usage: check_install.sh BUILD_DIR
 set -euo pipefail
 build=$1
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -25,7 +26,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/n
 mkdir -p "$work/home" "$work/run"
 cd "$work/run"
 HOME=$work/home XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb \
-  xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
+  "$here/with_xvfb.sh" 1600x1200 bash -c '
     "$0" & pid=$!
     for _ in $(seq 1 40); do
       sleep 0.25

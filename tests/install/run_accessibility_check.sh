@@ -8,7 +8,7 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_RUNTIME_DIR=$home
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1
-exec xvfb-run -a -s "-screen 0 1600x1200x24" dbus-run-session -- bash -c '
+exec "$here/with_xvfb.sh" 1600x1200 dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   sleep 1
   /usr/bin/python3 "$0" "$1"' "$here/accessibility_tree.py" "$viewer"
