@@ -21,4 +21,10 @@ if [ ! -s "$work/display" ]; then
   exit 1
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
-"$@"
+status=0
+"$@" || status=$?
+if [ "$status" -ne 0 ]; then
+  kill -0 "$server" 2>/dev/null && echo "Xvfb on $DISPLAY still runs" || echo "Xvfb on $DISPLAY has ended"
+  cat "$work/log"
+fi
+exit "$status"
