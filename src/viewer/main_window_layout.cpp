@@ -52,7 +52,7 @@ constexpr ColourChoice kColours[] = {
 };
 // clang-format on
 
-// Names live as long as the program: the specs hand out plain pointers.
+// Names live as long as the program: the layout rows hand out plain pointers.
 const std::array<std::string, kParameterCount> &nameLabelNames()
 {
     static const auto names = [] {

@@ -21,11 +21,11 @@ TEST_F(Layout, EveryControlStandsAtItsTwipRectangle)
     EXPECT_EQ(window->windowTitle(), "ORVANT");
     EXPECT_EQ(window->size(), QSize(1234, 783)); // 18510 x 11745 twips
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    for (const ControlSpec &spec : mainWindowControls()) {
-        const QWidget *control = child<QWidget>(spec.name);
+    for (const ControlSpec &row : mainWindowControls()) {
+        const QWidget *control = child<QWidget>(row.name);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), twipsRect(spec.left, spec.top, spec.width, spec.height))
-            << spec.name;
+        EXPECT_EQ(control->geometry(), twipsRect(row.left, row.top, row.width, row.height))
+            << row.name;
     }
     EXPECT_EQ(child<QLabel>("lbl000")->text(), " Nr.  HEX  DEZ     BIN   SGN");
     EXPECT_EQ(child<QWidget>("drvLaufwerk")->toolTip(), "Selection of the drive.");
