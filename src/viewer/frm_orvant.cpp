@@ -82,13 +82,13 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
 
 FrmOrvant::~FrmOrvant() = default;
 
-QWidget *FrmOrvant::createControl(const ControlSpec &spec)
+QWidget *FrmOrvant::createControl(const ControlSpec &row)
 {
     QWidget *control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(QString::fromUtf8(spec.text), this);
-        label->setAlignment(spec.alignment);
+        auto *label = new QLabel(QString::fromUtf8(row.text), this);
+        label->setAlignment(row.alignment);
         control = label;
         break;
     }
@@ -96,18 +96,18 @@ QWidget *FrmOrvant::createControl(const ControlSpec &spec)
         control = new QLineEdit(this);
         break;
     case ControlKind::Option:
-        control = new QRadioButton(QString::fromUtf8(spec.text), this);
+        control = new QRadioButton(QString::fromUtf8(row.text), this);
         break;
     case ControlKind::ListBox:
         control = new QListWidget(this);
         break;
     case ControlKind::DriveList:
         control = new QComboBox(this);
-        control->setToolTip(QString::fromUtf8(spec.text));
+        control->setToolTip(QString::fromUtf8(row.text));
         break;
     case ControlKind::FolderList:
         control = new QListWidget(this);
-        control->setToolTip(QString::fromUtf8(spec.text));
+        control->setToolTip(QString::fromUtf8(row.text));
         break;
     case ControlKind::FileList:
         control = new FileList(this);
@@ -116,17 +116,17 @@ QWidget *FrmOrvant::createControl(const ControlSpec &spec)
         control = new PicCurve(this);
         break;
     }
-    control->setObjectName(QString::fromUtf8(spec.name));
-    control->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-    control->setFont(spec.sansSerif ? msSansSerif(spec.fontSize) : courierNew(spec.fontSize));
+    control->setObjectName(QString::fromUtf8(row.name));
+    control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    control->setFont(row.sansSerif ? msSansSerif(row.fontSize) : courierNew(row.fontSize));
     return control;
 }
 
 void FrmOrvant::createControls()
 {
     QWidget *previous = nullptr;
-    for (const ControlSpec &spec : mainWindowControls()) {
-        QWidget *control = createControl(spec);
+    for (const ControlSpec &row : mainWindowControls()) {
+        QWidget *control = createControl(row);
         if (previous && control->focusPolicy() != Qt::NoFocus)
             setTabOrder(previous, control);
         if (control->focusPolicy() != Qt::NoFocus)

@@ -82,7 +82,7 @@ private:
     void createColourIndicator();
     void wireControls();
     void describeForScreenReaders();
-    QWidget *createControl(const struct ControlSpec &spec);
+    QWidget *createControl(const struct ControlSpec &row);
 
     // The load's stages
     bool runLoad(const QString &fileName);
