@@ -128,36 +128,26 @@ void checkEntry(const PreparedText &text, int nr, const CaptureByte &entry)
     FUZZ_CHECK(static_cast<unsigned char>(entry.character[0]) == value);
 }
 
-// rowText: Nr. in 1-4, HEX 11-12, DEZ from 18, BIN 25-32, SGN 38, blanks between.
-void checkRowText(int nr, const CaptureByte &entry)
+// Where the columns of a row stand (0-based); blanks fill every gap.
+struct RowColumns
 {
-    const std::string_view row = entry.rowText.view();
-    FUZZ_CHECK(row.size() == 38);
-    FUZZ_CHECK(row.substr(0, 4) == nrText(nr));
-    FUZZ_CHECK(blanks(row.substr(4, 6)));
-    FUZZ_CHECK(row.substr(10, 2) == entry.hexText.view());
-    FUZZ_CHECK(blanks(row.substr(12, 5)));
-    FUZZ_CHECK(row.substr(17, 3) == entry.decimalText.view());
-    FUZZ_CHECK(blanks(row.substr(20, 4)));
-    FUZZ_CHECK(row.substr(24, 8) == entry.binaryText.view());
-    FUZZ_CHECK(blanks(row.substr(32, 5)));
-    FUZZ_CHECK(row[37] == entry.character[0]);
-}
+    std::size_t size, hex, decimal, binary, character;
+};
+constexpr RowColumns kRowTextColumns {38, 10, 17, 24, 37}; // the export's rowText
+constexpr RowColumns kListRowColumns {27, 6, 11, 16, 26}; // the byte list
 
-// List row: Nr. in 1-4, HEX 7-8, DEZ from 12, BIN 17-24, SGN 27.
-void checkListRow(int nr, const CaptureByte &entry, const ListRow &listed)
+void checkRow(std::string_view row, const RowColumns &at, int nr, const CaptureByte &entry)
 {
-    const std::string_view row = listed.view();
-    FUZZ_CHECK(row.size() == 27);
+    FUZZ_CHECK(row.size() == at.size);
     FUZZ_CHECK(row.substr(0, 4) == nrText(nr));
-    FUZZ_CHECK(blanks(row.substr(4, 2)));
-    FUZZ_CHECK(row.substr(6, 2) == entry.hexText.view());
-    FUZZ_CHECK(blanks(row.substr(8, 3)));
-    FUZZ_CHECK(row.substr(11, 3) == entry.decimalText.view());
-    FUZZ_CHECK(blanks(row.substr(14, 2)));
-    FUZZ_CHECK(row.substr(16, 8) == entry.binaryText.view());
-    FUZZ_CHECK(blanks(row.substr(24, 2)));
-    FUZZ_CHECK(row[26] == entry.character[0]);
+    FUZZ_CHECK(blanks(row.substr(4, at.hex - 4)));
+    FUZZ_CHECK(row.substr(at.hex, 2) == entry.hexText.view());
+    FUZZ_CHECK(blanks(row.substr(at.hex + 2, at.decimal - at.hex - 2)));
+    FUZZ_CHECK(row.substr(at.decimal, 3) == entry.decimalText.view());
+    FUZZ_CHECK(blanks(row.substr(at.decimal + 3, at.binary - at.decimal - 3)));
+    FUZZ_CHECK(row.substr(at.binary, 8) == entry.binaryText.view());
+    FUZZ_CHECK(blanks(row.substr(at.binary + 8, at.character - at.binary - 8)));
+    FUZZ_CHECK(row[at.character] == entry.character[0]);
 }
 
 void checkByteTable(const VarGlobal &state, const ListRows &rows)
@@ -165,8 +155,8 @@ void checkByteTable(const VarGlobal &state, const ListRows &rows)
     for (int nr = kFirstNr; nr <= kLastNr; nr += 2) {
         const CaptureByte &entry = state.byteTable.at(nr);
         checkEntry(state.captureText, nr, entry);
-        checkRowText(nr, entry);
-        checkListRow(nr, entry, rows.at(static_cast<std::size_t>(nr / 2)));
+        checkRow(entry.rowText.view(), kRowTextColumns, nr, entry);
+        checkRow(rows.at(static_cast<std::size_t>(nr / 2)).view(), kListRowColumns, nr, entry);
     }
     // The even Nr. are never converted: they keep their reset state.
     for (int nr = 2; nr <= 2110; nr += 2) {

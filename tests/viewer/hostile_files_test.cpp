@@ -9,7 +9,6 @@
 #include <QColor>
 
 #include <fstream>
-#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,7 +76,7 @@ protected:
         return shot;
     }
 
-    // A window that has loaded sine.log and shows `extra` files as well.
+    // A window that lists the capture folder and has loaded sine.log.
     void startLoaded()
     {
         start();
@@ -121,7 +120,7 @@ protected:
         settle();
     }
 
-    // A folder holding `what` under the name sine.log.
+    // A fresh folder for one kind of hostile sine.log.
     fs::path hostileFolder(const char *name)
     {
         const fs::path folder = temp.path() / name;
