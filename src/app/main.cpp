@@ -22,6 +22,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("ORVANT"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvant.Orvant"));
     orvant::applyLookAndFeel(app);
+    QApplication::setWindowIcon(orvant::programIcon());
 
     const orvant::Folders folders = orvant::Folders::standard();
     // A new user finds something to click at once.

@@ -5,7 +5,6 @@
 #include "viewer/twips.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -27,7 +26,6 @@ OverrideDialog::OverrideDialog(const OverrideRow &row)
 {
     setObjectName(QStringLiteral("frm%1").arg(row.parameter));
     setWindowTitle(fromUtf8(row.title));
-    setWindowIcon(QIcon(QStringLiteral(":/orvant/icons/orvant-32.png")));
     setFixedSize(twipsToPixels(kOverrideClientWidth), twipsToPixels(row.clientHeight));
     createPrompt();
     createOptions();

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace orvant {
 
@@ -24,6 +25,9 @@ public:
     virtual std::chrono::system_clock::time_point now() const = 0;
     virtual void sleepMilliseconds(int ms) = 0;
     virtual ScreenSize screenSize() const = 0;
+    // The drives to offer: mount points of the ready, real file systems, or
+    // drive letters.
+    virtual std::vector<std::string> mountedVolumes() const = 0;
     // Ends the program (after the caller has done its own work).
     virtual void endProgram() = 0;
 };

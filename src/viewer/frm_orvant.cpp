@@ -12,8 +12,8 @@
 #include "viewer/option_group.h"
 #include "viewer/path_file.h"
 #include "viewer/pic_curve.h"
+#include "viewer/start_centring.h"
 #include "viewer/twips.h"
-#include "viewer/volumes.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -51,7 +51,6 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));
-    setWindowIcon(QIcon(QStringLiteral(":/orvant/icons/orvant-32.png")));
     setFixedSize(twipsToPixels(kMainWindowWidthTwips), twipsToPixels(kMainWindowHeightTwips));
     setFont(courierNew(FontSize::Pt9_75));
     setMouseTracking(true);
@@ -78,6 +77,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
     setPathText(folders_.initialPathText());
     fillDriveList();
     Form_Load();
+    connect(new StartCentring(this), &StartCentring::frameKnown, this, &FrmOrvant::centreWindow);
 }
 
 FrmOrvant::~FrmOrvant() = default;
@@ -278,6 +278,9 @@ void FrmOrvant::Form_Activate()
     setPathText(drive.pathText);
     setDriveText(drive.driveText);
     moveFileList(drive.pathText);
+    // Only the first activation finds no folder visited yet: the start folder counts as one.
+    if (volumeFolders_.empty())
+        volumeFolders_[mountPointOf(drive.pathText, mountPoints_)] = drive.pathText;
     for (QRadioButton *button : optCH_)
         options_->unselect(button);
 }
@@ -286,7 +289,7 @@ void FrmOrvant::Form_Activate()
 
 void FrmOrvant::fillDriveList()
 {
-    mountPoints_ = mountedVolumes();
+    mountPoints_ = platform_.mountedVolumes();
     drvLaufwerk_->clear();
     for (const std::string &mountPoint : mountPoints_)
         drvLaufwerk_->addItem(fromBytes(mountPoint));
@@ -298,11 +301,18 @@ void FrmOrvant::fillDriveList()
 void FrmOrvant::drvLaufwerk_Change(int index)
 {
     const std::string mountPoint = toBytes(drvLaufwerk_->itemText(index));
+    const std::string shownDrive = mountPointOf(folderListPath_, mountPoints_);
+    if (mountPoint == shownDrive)
+        return; // picking the drive already shown changes nothing
     const auto remembered = volumeFolders_.find(mountPoint);
-    const std::string folder = remembered != volumeFolders_.end() ? remembered->second : mountPoint;
+    const std::string visited
+        = remembered != volumeFolders_.end() ? remembered->second : mountPoint;
+    const std::string folder = existingFolderOnVolume(
+        visited, mountPoint, style_.separator,
+        [](const std::string &path) { return QDir(fromBytes(path)).exists(); });
     // A volume that is gone or not ready keeps the previous drive and folder.
     if (!QDir(fromBytes(folder)).isReadable()) {
-        drvLaufwerk_->setCurrentText(fromBytes(mountPointOf(folderListPath_, mountPoints_)));
+        drvLaufwerk_->setCurrentText(fromBytes(shownDrive));
         return;
     }
     dirVerzeichnis_Change(fromBytes(folder));

@@ -52,6 +52,14 @@ QFont msSansSerif(FontSize size)
     return pixelFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, size, false);
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32})
+        icon.addFile(QStringLiteral(":/orvant/icons/orvant-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 void applyLookAndFeel(QApplication &app)
 {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 
 class QApplication;
 
@@ -20,6 +21,10 @@ constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::WindowTitleHint
 QFont courierNew(FontSize size, bool bold = true);
 // "MS Sans Serif", with the system's sans font as fallback.
 QFont msSansSerif(FontSize size);
+
+// The program's icon in 16 and 32 pixels, so a title bar or taskbar never scales
+// the large image down. Set once for the application: every window carries it.
+QIcon programIcon();
 
 // Fusion and a light palette of our own, the same on every desktop theme.
 void applyLookAndFeel(QApplication &app);

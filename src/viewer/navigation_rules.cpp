@@ -69,6 +69,22 @@ DriveAndPath folderChangeDriveAndPath(const std::string &folderPath, const PathS
     return {letterDriveText(path), path};
 }
 
+std::string existingFolderOnVolume(std::string visited, const std::string &mountPoint,
+                                   char separator,
+                                   const std::function<bool(const std::string &)> &isFolder)
+{
+    while (visited.size() > mountPoint.size() && visited.starts_with(mountPoint)) {
+        if (isFolder(visited))
+            return visited;
+        // Up one folder; a final separator belongs to the folder it ends.
+        const std::size_t cut = visited.find_last_of(separator, visited.size() - 2);
+        if (cut == std::string::npos)
+            break;
+        visited.resize(cut + 1 > mountPoint.size() ? cut : cut + 1);
+    }
+    return mountPoint;
+}
+
 std::string driveTextOfDriveEntry(const std::string &entry, const PathStyle &style)
 {
     if (!style.driveLetters)

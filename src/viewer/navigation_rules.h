@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ DriveAndPath activationDriveAndPath(const std::string &savedPath, const PathStyl
 // Folder change: the folder list's path, ending in the separator, and its drive.
 DriveAndPath folderChangeDriveAndPath(const std::string &folderPath, const PathStyle &style,
                                       const std::vector<std::string> &mountPoints);
+
+// Drive change: the folder to open on the volume at `mountPoint`, whose last
+// visited folder is `visited`. A folder deleted since the visit gives way to the
+// nearest existing folder above it, down to the mount point itself.
+std::string existingFolderOnVolume(std::string visited, const std::string &mountPoint,
+                                   char separator,
+                                   const std::function<bool(const std::string &)> &isFolder);
 
 // Drive change: the drive text for an entry of the drive list (a drive letter's
 // entry may carry a volume name after it).

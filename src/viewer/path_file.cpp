@@ -14,7 +14,8 @@ constexpr std::size_t kLongestPathText = 4096;
 std::optional<std::string> readPathFile(const std::filesystem::path &file)
 {
     const CaptureField field = readCaptureField(file, kLongestPathText);
-    if (field.error || field.longer)
+    // An empty field ("" or a first comma) names no folder, like an empty file.
+    if (field.error || field.longer || field.text.empty())
         return std::nullopt;
     return field.text;
 }

@@ -7,8 +7,8 @@
 namespace orvant {
 
 // The folder saved at the last "Exit Program": the first field of the path
-// file. Nothing when the file is missing, unreadable or its field is longer
-// than 4096 bytes.
+// file. Nothing when the file is missing or unreadable, or its field is empty or
+// longer than 4096 bytes.
 std::optional<std::string> readPathFile(const std::filesystem::path &file);
 
 // The path file's content for a path text: the text and CR LF, inside double

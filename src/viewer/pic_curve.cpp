@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvant {
 
@@ -20,10 +21,9 @@ QColor colourOf(unsigned rgb)
 
 PicCurve::PicCurve(QWidget *parent)
     : QWidget(parent)
-    , image_(size(), QImage::Format_RGB32)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    image_.fill(colourOf(kBackgroundRgb));
+    fitImage();
 }
 
 void PicCurve::setPenWidth(int pixels)
@@ -33,13 +33,23 @@ void PicCurve::setPenWidth(int pixels)
 
 void PicCurve::fitImage() const
 {
-    if (image_.size() == size())
+    const qreal ratio = devicePixelRatioF();
+    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
+    if (image_.size() == deviceSize && ratio == ratio_)
         return;
-    // A retained surface keeps its drawing when the area changes size.
-    QImage resized(size(), QImage::Format_RGB32);
-    resized.fill(colourOf(kBackgroundRgb));
-    QPainter(&resized).drawImage(0, 0, image_);
-    image_ = std::move(resized);
+    QImage fitted(deviceSize, QImage::Format_RGB32);
+    fitted.fill(colourOf(kBackgroundRgb));
+    if (ratio == ratio_) {
+        // A retained surface keeps its drawing when the area changes size.
+        QPainter(&fitted).drawImage(0, 0, image_);
+        image_ = std::move(fitted);
+        return;
+    }
+    // Another ratio: the calls since the last clear are drawn again at it.
+    image_ = std::move(fitted);
+    ratio_ = ratio;
+    current_ = {};
+    replay(sinceClear_);
 }
 
 const QImage &PicCurve::image() const
@@ -48,29 +58,29 @@ const QImage &PicCurve::image() const
     return image_;
 }
 
-void PicCurve::paint(QPainter &painter, const PlotCommand &command)
+void PicCurve::paint(QPainter &painter, const PlotCommand &command) const
 {
-    setPenWidth(command.penWidth);
+    penWidth_ = std::max(1, command.penWidth);
     const QColor colour = colourOf(command.colour.value_or(kForegroundRgb));
-    painter.setPen(QPen(colour, penWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    const QPoint to = toPixel(command.to, image_.size());
+    const int devicePenWidth = std::max(1, static_cast<int>(std::lround(penWidth_ * ratio_)));
+    painter.setPen(QPen(colour, devicePenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const QPoint to = toDevicePixel(command.to, size(), ratio_);
     switch (command.op) {
     case PlotOp::Dot:
         painter.drawPoint(to);
         break;
     case PlotOp::Line:
-        painter.drawLine(toPixel(command.from, image_.size()), to);
+        painter.drawLine(toDevicePixel(command.from, size(), ratio_), to);
         break;
     case PlotOp::LineTo:
-        painter.drawLine(toPixel(current_, image_.size()), to);
+        painter.drawLine(toDevicePixel(current_, size(), ratio_), to);
         break;
     }
     current_ = command.to;
 }
 
-void PicCurve::draw(std::span<const PlotCommand> commands)
+void PicCurve::replay(std::span<const PlotCommand> commands) const
 {
-    fitImage();
     if (!image_.isNull()) {
         QPainter painter(&image_);
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -81,6 +91,13 @@ void PicCurve::draw(std::span<const PlotCommand> commands)
         penWidth_ = std::max(1, commands.back().penWidth);
         current_ = commands.back().to;
     }
+}
+
+void PicCurve::draw(std::span<const PlotCommand> commands)
+{
+    fitImage();
+    sinceClear_.insert(sinceClear_.end(), commands.begin(), commands.end());
+    replay(commands);
     update();
 }
 
@@ -107,6 +124,7 @@ void PicCurve::clear()
     fitImage();
     image_.fill(colourOf(kBackgroundRgb));
     current_ = {};
+    sinceClear_.clear();
     if (curveCount_ != 0) {
         curveCount_ = 0;
         emit curveCountChanged(curveCount_);
@@ -123,7 +141,9 @@ void PicCurve::addCurve()
 void PicCurve::paintEvent(QPaintEvent *event)
 {
     fitImage();
-    QPainter(this).drawImage(event->rect(), image_, event->rect());
+    const QRectF area = event->rect();
+    const QRectF source(area.topLeft() * ratio_, area.size() * ratio_);
+    QPainter(this).drawImage(area, image_, source);
 }
 
 void PicCurve::resizeEvent(QResizeEvent *event)

@@ -12,12 +12,14 @@ namespace orvant {
 class CurveTable;
 
 // The plot area: a retained drawing surface in the plot's logical units. What
-// is drawn stays in an image of the widget's size until clear(); paintEvent
-// only shows it. Pen width and current point persist between calls.
+// is drawn stays in an image of the widget's size in device pixels until
+// clear(); paintEvent only shows it. Pen width and current point persist between
+// calls. The drawing calls since the last clear() are kept, so a change of the
+// device-pixel ratio (the window moves to another screen) draws them again sharp.
 //
-// Drawing is aliased and pixel-exact: points go to their nearest pixel, pens
-// are square-capped (a line covers the pen's square at both ends, so the joints
-// of the curve leave no gaps and a 1-pixel line includes both end points).
+// Drawing is aliased and pixel-exact: points go to their nearest device pixel,
+// pen widths are logical pixels, pens are square-capped (a line covers the pen's square at both
+// ends, so the joints of the curve leave no gaps and a 1-pixel line includes both end points).
 class PicCurve : public QWidget
 {
     Q_OBJECT
@@ -47,7 +49,8 @@ public:
     int curveCount() const { return curveCount_; }
     void addCurve();
 
-    // What the area holds, one image pixel per widget pixel.
+    // What the area holds, one image pixel per device pixel (per widget pixel
+    // at ratio 1).
     const QImage &image() const;
 
 signals:
@@ -59,12 +62,15 @@ protected:
 
 private:
     void fitImage() const;
-    void paint(QPainter &painter, const PlotCommand &command);
+    void paint(QPainter &painter, const PlotCommand &command) const;
+    void replay(std::span<const PlotCommand> commands) const;
 
-    // Follows the widget's size lazily: a hidden widget gets no resize event.
+    // Follow the widget's size and ratio lazily: a hidden widget gets no events.
     mutable QImage image_;
-    int penWidth_ = 1;
-    PlotPoint current_;
+    mutable qreal ratio_ = 1;
+    mutable int penWidth_ = 1;
+    mutable PlotPoint current_;
+    std::vector<PlotCommand> sinceClear_;
     int curveCount_ = 0;
 };
 

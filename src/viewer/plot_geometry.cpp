@@ -77,7 +77,12 @@ QPointF exactPixel(PlotPoint point, QSize area)
 
 QPoint toPixel(PlotPoint point, QSize area)
 {
-    const QPointF exact = exactPixel(point, area);
+    return toDevicePixel(point, area, 1);
+}
+
+QPoint toDevicePixel(PlotPoint point, QSize area, double ratio)
+{
+    const QPointF exact = exactPixel(point, area) * ratio;
     return {nearest(exact.x()), nearest(exact.y())};
 }
 

@@ -32,6 +32,9 @@ constexpr unsigned kBlackRgb = 0x000000;
 QPointF exactPixel(PlotPoint point, QSize area);
 // The pixel nearest to the point (halves go right and down).
 QPoint toPixel(PlotPoint point, QSize area);
+// The device pixel nearest to the exact position times the device-pixel ratio,
+// for an area of `area` logical pixels; toPixel() at ratio 1.
+QPoint toDevicePixel(PlotPoint point, QSize area, double ratio);
 
 enum class PlotOp {
     Line, // from `from` to `to`

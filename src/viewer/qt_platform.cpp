@@ -1,6 +1,7 @@
 #include "viewer/qt_platform.h"
 
 #include "viewer/twips.h"
+#include "viewer/volumes.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,12 +12,26 @@
 
 namespace orvant {
 
+namespace {
+
+// A box draws a CR as a blank: each of LF CR, CR LF, LF and CR breaks the line once.
+QString shownLines(const std::string &text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+} // namespace
+
 void QtPlatform::showMessage(const std::string &title, const std::string &text)
 {
     // Give the keyboard back to the window the box came from.
     QWidget *const active = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok, active);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), shownLines(text),
+                    QMessageBox::Ok, active);
     box.exec();
     if (active)
         active->activateWindow();
@@ -37,6 +52,11 @@ ScreenSize QtPlatform::screenSize() const
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize();
     return {pixelsToTwips(size.width()), pixelsToTwips(size.height())};
+}
+
+std::vector<std::string> QtPlatform::mountedVolumes() const
+{
+    return orvant::mountedVolumes();
 }
 
 void QtPlatform::endProgram()

@@ -13,6 +13,7 @@ public:
     std::chrono::system_clock::time_point now() const override;
     void sleepMilliseconds(int ms) override;
     ScreenSize screenSize() const override;
+    std::vector<std::string> mountedVolumes() const override;
     void endProgram() override;
 };
 

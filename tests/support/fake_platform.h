@@ -27,12 +27,14 @@ public:
     std::chrono::system_clock::time_point now() const override { return clock; }
     void sleepMilliseconds(int ms) override { sleeps.push_back(ms); }
     ScreenSize screenSize() const override { return screen; }
+    std::vector<std::string> mountedVolumes() const override { return volumes; }
     void endProgram() override { ++endCount; }
 
     std::vector<Message> messages;
     std::vector<int> sleeps;
     std::chrono::system_clock::time_point clock {};
     ScreenSize screen {1920 * 15, 1200 * 15};
+    std::vector<std::string> volumes {"/"};
     int endCount = 0;
     std::function<void()> onMessage; // runs while the "box" is open
 };

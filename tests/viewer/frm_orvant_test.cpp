@@ -1,10 +1,12 @@
 #include "main_window_fixture.h"
 
 #include "capture/settings_tables.h"
+#include "viewer/look_and_feel.h"
 #include "viewer/main_window_layout.h"
 #include "viewer/pic_curve.h"
 #include "viewer/twips.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QWindow>
 
@@ -61,6 +63,28 @@ TEST_F(Layout, FontsAreFixedPitchInPixels)
     EXPECT_FALSE(child<QWidget>("drvLaufwerk")->font().bold());
 }
 
+TEST_F(Layout, EveryWindowCarriesTheIconInBothSizes)
+{
+    QApplication::setWindowIcon(programIcon());
+    start();
+    window->lblValue_Click(101);
+    settle();
+    const QImage small = QImage(QStringLiteral(":/orvant/icons/orvant-16.png"))
+                             .convertToFormat(QImage::Format_ARGB32);
+    for (const char *name : {"frmOrvant", "frm101"}) {
+        const auto windows = QApplication::topLevelWidgets();
+        const auto found = std::find_if(windows.begin(), windows.end(),
+                                        [&](QWidget *w) { return w->objectName() == name; });
+        ASSERT_NE(found, windows.end()) << name;
+        const QIcon icon = (*found)->windowIcon();
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16))) << name;
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32))) << name;
+        // The small image is drawn for its size, not the large one scaled down.
+        EXPECT_EQ(icon.pixmap(16).toImage().convertToFormat(small.format()), small) << name;
+    }
+    QApplication::setWindowIcon(QIcon());
+}
+
 using Activation = MainWindowTest;
 
 TEST_F(Activation, FirstDisplayRestoresSavedFolderAndSelectsColourOne)
@@ -79,13 +103,17 @@ TEST_F(Activation, FirstDisplayRestoresSavedFolderAndSelectsColourOne)
     EXPECT_EQ(window->plot().curveCount(), 0);
 }
 
-TEST_F(Activation, MissingPathFileKeepsInitialPathText)
+TEST_F(Activation, MissingPathFileOrEmptyFieldKeepsInitialPathText)
 {
-    std::filesystem::remove(folders.pathFile());
-    start();
-    EXPECT_EQ(pathText()->text().toStdString(), folders.initialPathText());
-    EXPECT_EQ(fileList()->count(), 0);
-    EXPECT_TRUE(platform.messages.empty());
+    for (const char *content : {"", "\"\"\r\n", ",/elsewhere\r\n"}) {
+        writeFile(folders.pathFile(), content);
+        if (!*content)
+            std::filesystem::remove(folders.pathFile());
+        start();
+        EXPECT_EQ(pathText()->text().toStdString(), folders.initialPathText()) << content;
+        EXPECT_EQ(fileList()->count(), 0);
+        EXPECT_TRUE(platform.messages.empty());
+    }
 }
 
 TEST_F(Activation, MessageBoxOrOtherProgramIsNoActivationButAnotherFormIs)
@@ -330,6 +358,22 @@ TEST_F(Window, TopLeftAndCentre)
     EXPECT_LT(window->pos().y(), 0);
 }
 
+TEST_F(Window, StartCentresByOuterSizeOnceTheFrameIsKnown)
+{
+    start();
+    const QRect outer = window->frameGeometry();
+    ASSERT_NE(outer.size(), window->size()); // the offscreen frame has margins
+    EXPECT_EQ(outer.topLeft(), QPoint((1920 - outer.width()) / 2, (1200 - outer.height()) / 2));
+
+    // A window moved before its frame was known stays where it was moved to.
+    window = std::make_unique<FrmOrvant>(state, platform, folders);
+    window->move(40, 30);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    settle();
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(40, 30));
+}
+
 TEST_F(Window, ArrowKeysAmongOptionsPressNothing)
 {
     start();
@@ -365,6 +409,53 @@ TEST_F(Window, FolderListOpensFoldersAndFileListShowsRegularFilesOnly)
     EXPECT_EQ(folders->item(folders->count() - 1)->text().trimmed(), "inner");
     EXPECT_EQ(child<QLineEdit>("txtDrive")->text().toStdString(),
               mountPointOf(pathText()->text().toStdString(), window->mountPoints()));
+}
+
+using Drives = MainWindowTest;
+
+// Folders of the temporary root stand in for further volumes.
+TEST_F(Drives, EachDriveOpensItsLastExistingFolderAndPickingTheShownOneChangesNothing)
+{
+    const auto volume = temp.path() / "volume";
+    std::filesystem::create_directories(volume / "x" / "y");
+    const auto notReady = temp.path() / "not-ready";
+    platform.volumes = {"/", volume.string(), notReady.string()};
+    start();
+    auto *drives = child<QComboBox>("drvLaufwerk");
+    QStringList offered;
+    for (int i = 0; i < drives->count(); ++i)
+        offered << drives->itemText(i);
+    EXPECT_EQ(offered,
+              QStringList({"/", QString::fromStdString(volume.string()),
+                           QString::fromStdString(notReady.string())}));
+    const auto pick = [&](const std::filesystem::path &drive) {
+        const int index = drives->findText(QString::fromStdString(drive.string()));
+        ASSERT_GE(index, 0);
+        drives->setCurrentIndex(index);
+        emit drives->activated(index); // as the user's pick
+        settle();
+    };
+    const auto pathIs = [&](const std::filesystem::path &folder) {
+        EXPECT_EQ(pathText()->text().toStdString(), folder.string() + "/");
+    };
+
+    pick("/"); // the shown drive
+    pathIs(captureFolder);
+    pick(volume); // never visited: its root
+    pathIs(volume);
+    EXPECT_EQ(child<QLineEdit>("txtDrive")->text().toStdString(), volume.string());
+    window->dirVerzeichnis_Change(QString::fromStdString((volume / "x" / "y").string()));
+    pick("/"); // the start folder counts as visited
+    pathIs(captureFolder);
+    pick(volume);
+    pathIs(volume / "x" / "y");
+    pick("/");
+    std::filesystem::remove(volume / "x" / "y");
+    pick(volume); // the visited folder is gone: the nearest one above it
+    pathIs(volume / "x");
+    pick(notReady); // keeps drive and folder
+    pathIs(volume / "x");
+    EXPECT_EQ(drives->currentText().toStdString(), volume.string());
 }
 
 } // namespace

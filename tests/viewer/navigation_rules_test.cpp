@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace orvant {
 namespace {
 
@@ -46,6 +48,35 @@ TEST(NavigationRules, DriveEntryText)
 {
     EXPECT_EQ(driveTextOfDriveEntry("d: [DATA]", kWindows), "D:\\");
     EXPECT_EQ(driveTextOfDriveEntry("/media/usb", kLinux), "/media/usb");
+}
+
+TEST(NavigationRules, DeletedFolderGivesWayToTheNearestExistingOneAbove)
+{
+    const struct
+    {
+        const char *visited;
+        const char *mountPoint;
+        char separator;
+        std::vector<std::string> existing;
+        const char *opened;
+    } cases[] = {
+        {"/v/a/b", "/v", '/', {"/v/a"}, "/v/a"},
+        {"/v/a/b/", "/v", '/', {"/v/a/b/"}, "/v/a/b/"},
+        {"/v/a/b/", "/v", '/', {"/v/a"}, "/v/a"},
+        {"/v/a/b", "/v", '/', {}, "/v"},
+        {"/a/b", "/", '/', {"/a"}, "/a"},
+        {"/a/b", "/", '/', {}, "/"},
+        {"/elsewhere/a", "/v", '/', {"/elsewhere/a"}, "/v"},
+        {"C:\\data\\old", "C:\\", '\\', {"C:\\data"}, "C:\\data"},
+        {"C:\\data\\old", "C:\\", '\\', {}, "C:\\"},
+    };
+    for (const auto &c : cases) {
+        const auto isFolder = [&](const std::string &path) {
+            return std::find(c.existing.begin(), c.existing.end(), path) != c.existing.end();
+        };
+        EXPECT_EQ(existingFolderOnVolume(c.visited, c.mountPoint, c.separator, isFolder), c.opened)
+            << c.visited;
+    }
 }
 
 } // namespace

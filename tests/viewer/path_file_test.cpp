@@ -48,6 +48,9 @@ TEST(PathFile, HandWrittenCommaAndUnreadableFiles)
     const test::TempFolder temp;
     const auto file = test::writeFile(temp.path() / "p", "C:\\logs,rest\r\nmore");
     EXPECT_EQ(readPathFile(file), "C:\\logs");
+    // An empty field names no folder.
+    for (const char *content : {"\"\"\r\n", ",C:\\rest\r\n"})
+        EXPECT_FALSE(readPathFile(test::writeFile(temp.path() / "empty", content))) << content;
     EXPECT_FALSE(readPathFile(temp.path() / "missing"));
     EXPECT_FALSE(readPathFile(temp.path())); // a folder
     EXPECT_FALSE(readPathFile(test::writeFile(temp.path() / "huge", std::string(5000, 'x'))));

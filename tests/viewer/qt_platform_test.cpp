@@ -1,0 +1,57 @@
+#include "viewer/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace orvant {
+namespace {
+
+// Runs `inspect` on the box once it is open, then closes it with its button.
+void whileBoxIsOpen(const std::function<void(QMessageBox &)> &inspect)
+{
+    const auto poll = std::make_shared<std::function<void()>>();
+    *poll = [inspect, poll] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, *poll);
+            return;
+        }
+        inspect(*box);
+        box->buttons().front()->click();
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+TEST(QtPlatformMessage, OneOkButtonNoIconTitleAsGivenAndOneBreakPerLineEnd)
+{
+    const struct
+    {
+        const char *title;
+        const char *text;
+        const char *shown;
+    } cases[] = {
+        {"Message", "First.\n\rSecond.", "First.\nSecond."},
+        {"ORVANT", "a\r\nb\rc\nd", "a\nb\nc\nd"},
+    };
+    for (const auto &c : cases) {
+        bool inspected = false;
+        whileBoxIsOpen([&](QMessageBox &box) {
+            inspected = true;
+            EXPECT_EQ(box.windowTitle(), c.title);
+            EXPECT_EQ(box.text(), c.shown);
+            EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+            ASSERT_EQ(box.buttons().size(), 1);
+            EXPECT_EQ(box.standardButton(box.buttons().front()), QMessageBox::Ok);
+        });
+        QtPlatform().showMessage(c.title, c.text);
+        EXPECT_TRUE(inspected) << c.text;
+    }
+}
+
+} // namespace
+} // namespace orvant
