@@ -1,0 +1,106 @@
+// Grabs the windows as a user sees them, for a pixel comparison before and after
+// a change that must not change what is shown: the main window after three loads
+// in three colours, the override dialog of SEC/DIV and the background window.
+// Everything goes through the controls, as a user's clicks would.
+// Runs offscreen: QT_QPA_PLATFORM=offscreen window_grabs <empty root folder> <out folder>
+#include "fake_platform.h"
+#include "shared/folders.h"
+#include "shared/var_global.h"
+#include "viewer/frm_orvant.h"
+#include "viewer/look_and_feel.h"
+#include "viewer/sample_captures.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+QWidget *topLevel(const char *name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name))
+            return widget;
+    }
+    return nullptr;
+}
+
+void clickFile(QWidget &window, int row)
+{
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("filDatei"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+    settle();
+}
+
+void clickOption(QWidget &window, const char *name)
+{
+    auto *button = window.findChild<QRadioButton *>(QString::fromUtf8(name));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    settle();
+}
+
+bool save(QWidget *widget, const std::filesystem::path &file)
+{
+    return widget && widget->grab().save(QString::fromStdString(file.string()));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: window_grabs ROOT OUT\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    orvant::applyLookAndFeel(app);
+    QApplication::setCursorFlashTime(0);
+    const orvant::Folders folders {argv[1]};
+    const std::filesystem::path out = argv[2];
+    std::filesystem::create_directories(folders.outputFolder());
+    std::filesystem::create_directories(folders.pathFolder());
+    std::filesystem::create_directories(out);
+    orvant::installSampleCaptures(folders.outputFolder());
+    std::ofstream(folders.pathFile(), std::ios::binary)
+        << folders.outputFolder().string() << "/\r\n";
+
+    orvant::test::FakePlatform platform;
+    orvant::VarGlobal state;
+    orvant::FrmOrvant window(state, platform, folders);
+    window.show();
+    window.activateWindow();
+    bool saved = QTest::qWaitForWindowActive(&window);
+    settle();
+    clickFile(window, 3);
+    clickOption(window, "optCH2");
+    clickFile(window, 2);
+    clickOption(window, "optCH3");
+    clickFile(window, 0);
+    saved = save(&window, out / "main.png") && saved;
+
+    auto *label = window.findChild<QLabel *>(QStringLiteral("lblValue(109)"));
+    QTest::mouseClick(label, Qt::LeftButton);
+    settle();
+    saved = save(topLevel("frm109"), out / "dialog.png") && saved;
+
+    window.activateWindow();
+    saved = QTest::qWaitForWindowActive(&window) && saved;
+    clickOption(window, "optBack");
+    saved = save(topLevel("frmBackground"), out / "background.png") && saved;
+    saved = save(&window, out / "main-with-background.png") && saved;
+    std::printf("%s, %zu messages\n", saved ? "saved" : "NOT saved", platform.messages.size());
+    return saved ? 0 : 1;
+}
