@@ -24,6 +24,7 @@ OverrideDialog::OverrideDialog(const OverrideRow &row)
     , row_(row)
     , group_(new OptionGroup(this))
 {
+    connect(group_, &OptionGroup::optionClicked, this, &OverrideDialog::optionClicked);
     setObjectName(QStringLiteral("frm%1").arg(row.parameter));
     setWindowTitle(fromUtf8(row.title));
     setFixedSize(twipsToPixels(kOverrideClientWidth), twipsToPixels(row.clientHeight));
@@ -49,7 +50,7 @@ void OverrideDialog::createOptions()
         button->setObjectName(QStringLiteral("opt%1(%2)").arg(row_.parameter).arg(index));
         button->setFont(font);
         button->setGeometry(twipsRect(kOptionLeft, optionTop(index), entry.width, kOptionHeight));
-        group_->add(button, [this, index] { emit optionClicked(index); });
+        group_->add(button, index);
         options_.push_back(button);
     }
 }

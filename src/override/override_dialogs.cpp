@@ -17,13 +17,10 @@ std::size_t slot(int parameter)
 } // namespace
 
 OverrideDialogs::OverrideDialogs(Platform &platform, OuterWidthTwips mainWindowWidth,
-                                 ApplyChoice applyChoice, RegisterForm registerForm,
                                  QObject *parent)
     : QObject(parent)
     , platform_(platform)
     , mainWindowWidth_(std::move(mainWindowWidth))
-    , applyChoice_(std::move(applyChoice))
-    , registerForm_(std::move(registerForm))
 {
 }
 
@@ -79,8 +76,7 @@ OverrideDialog &OverrideDialogs::create(int parameter)
     connect(dialog.get(), &OverrideDialog::closedByUser, this,
             [this, parameter] { closed_[slot(parameter)] = true; });
     place(*dialog);
-    if (registerForm_)
-        registerForm_(dialog.get());
+    emit dialogCreated(dialog.get());
     return *dialog;
 }
 
@@ -95,8 +91,7 @@ void OverrideDialogs::applyChoice(int parameter, int index)
     // All of them, in order; one not created yet is created hidden.
     for (int n = kFirstOverride; n <= kLastOverride; ++n)
         load(n).hide();
-    if (applyChoice_)
-        applyChoice_(parameter, load(parameter).writtenText(index));
+    emit chosen(parameter, load(parameter).writtenText(index));
     load(parameter).hide();
 }
 

@@ -19,7 +19,7 @@ class OverrideDialog;
 // The 23 override dialogs. Each is created on first use and afterwards only
 // shown and hidden; one closed through its title bar counts as not loaded and
 // is placed afresh when it is next used. A choice hides them all and hands the
-// written text to the main window.
+// written text on (chosen).
 class OverrideDialogs : public QObject
 {
     Q_OBJECT
@@ -27,13 +27,8 @@ class OverrideDialogs : public QObject
 public:
     // The main window's outer width (frame included) in twips, read at placement.
     using OuterWidthTwips = std::function<int()>;
-    // Writes the text into value label `parameter` and turns it red.
-    using ApplyChoice = std::function<void(int parameter, const QString &writtenText)>;
-    // Called once for each dialog when it is created.
-    using RegisterForm = std::function<void(QWidget *dialog)>;
 
-    OverrideDialogs(Platform &platform, OuterWidthTwips mainWindowWidth, ApplyChoice applyChoice,
-                    RegisterForm registerForm, QObject *parent = nullptr);
+    OverrideDialogs(Platform &platform, OuterWidthTwips mainWindowWidth, QObject *parent = nullptr);
     ~OverrideDialogs() override;
 
     // A click on value label `parameter`: dialog 101 to 123 opens with no option
@@ -47,6 +42,12 @@ public:
     OverrideDialog *dialog(int parameter) const;
     bool exists(int parameter) const { return dialog(parameter) != nullptr; }
 
+signals:
+    // Option text `writtenText` chosen for value label `parameter`.
+    void chosen(int parameter, const QString &writtenText);
+    // Once for each dialog, when it is created.
+    void dialogCreated(QWidget *dialog);
+
 private:
     OverrideDialog &load(int parameter);
     OverrideDialog &create(int parameter);
@@ -55,8 +56,6 @@ private:
 
     Platform &platform_;
     const OuterWidthTwips mainWindowWidth_;
-    const ApplyChoice applyChoice_;
-    const RegisterForm registerForm_;
     std::array<std::unique_ptr<OverrideDialog>, kOverrideCount> dialogs_;
     std::array<bool, kOverrideCount> closed_ {};
 };

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace orvant {
 
 FormTracker::FormTracker(QObject *parent)
@@ -19,9 +21,9 @@ FormTracker::~FormTracker()
         app->removeEventFilter(this);
 }
 
-void FormTracker::registerForm(QWidget *form, std::function<void()> onActivate)
+void FormTracker::registerForm(QWidget *form)
 {
-    forms_.push_back({form, std::move(onActivate)});
+    forms_.emplace_back(form);
 }
 
 void FormTracker::bringToFront(QWidget *form)
@@ -37,18 +39,18 @@ bool FormTracker::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Show:
         // Only the program's own show; a window system's re-show is no change.
-        if (!event->spontaneous() && formOf(watched))
+        if (!event->spontaneous() && isForm(watched))
             makeCurrent(static_cast<QWidget *>(watched));
         break;
     case QEvent::WindowActivate:
-        if (formOf(watched))
+        if (isForm(watched))
             makeCurrent(static_cast<QWidget *>(watched));
         break;
     case QEvent::MouseButtonPress:
         // Without a window manager a press arrives before any activation.
         if (watched->isWidgetType()) {
             QWidget *window = static_cast<QWidget *>(watched)->window();
-            if (formOf(window))
+            if (isForm(window))
                 makeCurrent(window);
         }
         break;
@@ -58,13 +60,10 @@ bool FormTracker::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-const FormTracker::Form *FormTracker::formOf(const QObject *object) const
+bool FormTracker::isForm(const QObject *object) const
 {
-    for (const Form &form : forms_) {
-        if (form.widget == object)
-            return &form;
-    }
-    return nullptr;
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [object](const QPointer<QWidget> &form) { return form == object; });
 }
 
 void FormTracker::makeCurrent(QWidget *form)
@@ -74,10 +73,8 @@ void FormTracker::makeCurrent(QWidget *form)
     current_ = form;
     // Queued, after Qt's own bookkeeping of the change.
     QTimer::singleShot(0, this, [this, target = QPointer<QWidget>(form)] {
-        if (!target)
-            return;
-        if (const Form *entry = formOf(target); entry && entry->onActivate)
-            entry->onActivate();
+        if (target && isForm(target))
+            emit formActivated(target);
     });
 }
 

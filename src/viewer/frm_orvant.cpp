@@ -62,18 +62,28 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
     describeForScreenReaders();
 
     overrides_ = std::make_unique<OverrideDialogs>(
-        platform_, [this] { return pixelsToTwips(frameGeometry().width()); },
-        [this](int parameter, const QString &text) {
-            QLabel *label = valueLabel(parameter);
-            label->setText(text);
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-            label->setPalette(palette);
-            tracker_->bringToFront(this);
-        },
-        [this](QWidget *dialog) { tracker_->registerForm(dialog, {}); });
+        platform_, [this] { return pixelsToTwips(frameGeometry().width()); });
+    connect(overrides_.get(), &OverrideDialogs::chosen, this,
+            [this](int parameter, const QString &text) {
+                QLabel *label = valueLabel(parameter);
+                label->setText(text);
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+                label->setPalette(palette);
+                tracker_->bringToFront(this);
+            });
+    connect(overrides_.get(), &OverrideDialogs::dialogCreated, tracker_,
+            &FormTracker::registerForm);
 
-    tracker_->registerForm(this, [this] { Form_Activate(); });
+    connect(tracker_, &FormTracker::formActivated, this, [this](QWidget *form) {
+        if (form == this) {
+            Form_Activate();
+        } else if (form == background_.get()) {
+            background_->Form_Activate();
+            tracker_->bringToFront(this);
+        }
+    });
+    tracker_->registerForm(this);
     setPathText(folders_.initialPathText());
     fillDriveList();
     Form_Load();
@@ -210,15 +220,31 @@ void FrmOrvant::createColourIndicator()
 
 void FrmOrvant::wireControls()
 {
-    for (const ColourChoice &colour : colourChoices()) {
-        const int n = colour.nextColour;
-        options_->add(optCH_[static_cast<std::size_t>(n - 1)], [this, n] { selectColour(n); });
-    }
-    options_->add(optClr_, [this] { optClr_Click(); });
-    options_->add(optDataExp_, [this] { optDataExp_Click(); });
-    options_->add(optBack_, [this] { optBack_Click(); });
-    options_->add(optCentre_, [this] { optCentre_Click(); });
-    options_->add(optExit_, [this] { optExit_Click(); });
+    // Colour buttons report their next colour 1 to 4.
+    enum Action { ClearWindow = 5, ExportData, ToggleBackground, Centre, Exit };
+    for (const ColourChoice &colour : colourChoices())
+        options_->add(optCH_[static_cast<std::size_t>(colour.nextColour - 1)], colour.nextColour);
+    options_->add(optClr_, ClearWindow);
+    options_->add(optDataExp_, ExportData);
+    options_->add(optBack_, ToggleBackground);
+    options_->add(optCentre_, Centre);
+    options_->add(optExit_, Exit);
+    connect(options_, &OptionGroup::optionClicked, this, [this](int id) {
+        switch (id) {
+        case ClearWindow:
+            return optClr_Click();
+        case ExportData:
+            return optDataExp_Click();
+        case ToggleBackground:
+            return optBack_Click();
+        case Centre:
+            return optCentre_Click();
+        case Exit:
+            return optExit_Click();
+        default:
+            return selectColour(id);
+        }
+    });
 
     connect(filDatei_, &FileList::fileChosen, this, &FrmOrvant::filDatei_Click);
     connect(drvLaufwerk_, &QComboBox::activated, this, &FrmOrvant::drvLaufwerk_Change);

@@ -100,7 +100,6 @@ private:
     // Display controls
     void clearWindowSteps();
     void centreWindow();
-    void emptyValueLabels();
     void showBackgroundWindow();
     void setTwipsPosition(int leftTwips, int topTwips);
     void endProgram();

@@ -80,10 +80,7 @@ void FrmOrvant::showBackgroundWindow()
         background_ = std::make_unique<FrmBackground>(platform_);
         connect(background_.get(), &FrmBackground::pictureDoubleClicked, this,
                 &FrmOrvant::imgBack_DblClick);
-        tracker_->registerForm(background_.get(), [this] {
-            background_->Form_Activate();
-            tracker_->bringToFront(this);
-        });
+        tracker_->registerForm(background_.get());
     }
     background_->showOnScreen();
 }

@@ -11,17 +11,13 @@ OptionGroup::OptionGroup(QObject *parent)
     , group_(new QButtonGroup(this))
 {
     group_->setExclusive(true);
+    connect(group_, &QButtonGroup::idClicked, this, &OptionGroup::optionClicked);
 }
 
-void OptionGroup::add(QAbstractButton *button, std::function<void()> onClick)
+void OptionGroup::add(QAbstractButton *button, int id)
 {
-    group_->addButton(button);
-    members_.push_back({button, std::move(onClick)});
+    group_->addButton(button, id);
     button->installEventFilter(this);
-    connect(button, &QAbstractButton::clicked, this, [this, button] {
-        if (const Member *member = find(button); member && member->onClick)
-            member->onClick();
-    });
 }
 
 void OptionGroup::unselect(QAbstractButton *button)
@@ -33,19 +29,12 @@ void OptionGroup::unselect(QAbstractButton *button)
     group_->setExclusive(true);
 }
 
-void OptionGroup::unselectAll()
-{
-    if (QAbstractButton *checked = group_->checkedButton())
-        unselect(checked);
-}
-
 void OptionGroup::selectLikeClick(QAbstractButton *button)
 {
     if (button->isChecked())
         return;
     button->setChecked(true);
-    if (const Member *member = find(button); member && member->onClick)
-        member->onClick();
+    emit optionClicked(group_->id(button));
 }
 
 bool OptionGroup::eventFilter(QObject *watched, QEvent *event)
@@ -74,28 +63,17 @@ bool OptionGroup::eventFilter(QObject *watched, QEvent *event)
 
 void OptionGroup::moveFocus(QAbstractButton *from, int step)
 {
-    const auto count = static_cast<int>(members_.size());
-    int index = 0;
-    while (index < count && members_[static_cast<std::size_t>(index)].button != from)
-        ++index;
+    // In the order the buttons were added.
+    const QList<QAbstractButton *> buttons = group_->buttons();
+    const auto count = static_cast<int>(buttons.size());
+    const auto index = static_cast<int>(buttons.indexOf(from));
     for (int tried = 1; tried < count; ++tried) {
-        QAbstractButton *candidate
-            = members_[static_cast<std::size_t>(((index + step * tried) % count + count) % count)]
-                  .button;
+        QAbstractButton *candidate = buttons[((index + step * tried) % count + count) % count];
         if (candidate->isEnabled() && candidate->isVisible()) {
             candidate->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
-}
-
-const OptionGroup::Member *OptionGroup::find(const QObject *button) const
-{
-    for (const Member &member : members_) {
-        if (member.button == button)
-            return &member;
-    }
-    return nullptr;
 }
 
 } // namespace orvant

@@ -113,12 +113,6 @@ void PicCurve::lineTo(PlotPoint to, PlotColour colour)
     draw({&command, 1});
 }
 
-void PicCurve::dot(PlotPoint at, PlotColour colour)
-{
-    const PlotCommand command {PlotOp::Dot, penWidth_, {}, at, colour};
-    draw({&command, 1});
-}
-
 void PicCurve::clear()
 {
     fitImage();

@@ -39,7 +39,6 @@ public:
     // makes its end point the current point.
     void line(PlotPoint from, PlotPoint to, PlotColour colour = std::nullopt);
     void lineTo(PlotPoint to, PlotColour colour = std::nullopt);
-    void dot(PlotPoint at, PlotColour colour = std::nullopt);
     // Replays drawing calls, each with its own pen width.
     void draw(std::span<const PlotCommand> commands);
     // Empties the area (curves and graticule) and resets the current point.

@@ -49,7 +49,7 @@ struct ExportedCapture
     }
 };
 
-// 1-based columns of a row, as the description counts them.
+// 1-based columns of a row, counted from the row's first character.
 std::string_view columns(std::string_view row, std::size_t first, std::size_t last)
 {
     return row.substr(first - 1, last - first + 1);

@@ -6,7 +6,7 @@
 
 namespace orvant::test {
 
-// One dialog as the program's description lists it, written out by hand.
+// One dialog with its title, options and place, written out by hand.
 struct ExpectedDialog
 {
     int parameter;

@@ -75,18 +75,21 @@ protected:
     std::vector<Choice> choices;
     std::vector<QString> registered;
     std::function<void()> duringChoice;
-    std::unique_ptr<OverrideDialogs> dialogs = std::make_unique<OverrideDialogs>(
-        platform,
-        [this] {
+    std::unique_ptr<OverrideDialogs> dialogs = [this] {
+        auto made = std::make_unique<OverrideDialogs>(platform, [this] {
             ++widthReads;
             return mainWidthTwips;
-        },
-        [this](int parameter, const QString &text) {
-            choices.push_back({parameter, text});
-            if (duringChoice)
-                duringChoice();
-        },
-        [this](QWidget *dialog) { registered.push_back(dialog->objectName()); });
+        });
+        QObject::connect(made.get(), &OverrideDialogs::chosen,
+                         [this](int parameter, const QString &text) {
+                             choices.push_back({parameter, text});
+                             if (duringChoice)
+                                 duringChoice();
+                         });
+        QObject::connect(made.get(), &OverrideDialogs::dialogCreated,
+                         [this](QWidget *dialog) { registered.push_back(dialog->objectName()); });
+        return made;
+    }();
 };
 
 using ChooseAndReopen = OverrideDialogsTest;

@@ -30,7 +30,7 @@ class OverrideTableRow : public ::testing::TestWithParam<ExpectedDialog>
 {
 };
 
-TEST_P(OverrideTableRow, MatchesTheDescription)
+TEST_P(OverrideTableRow, HoldsTheTitleOptionsAndPlaceWrittenOutByHand)
 {
     const ExpectedDialog &expected = GetParam();
     const OverrideRow &row = rowOf(expected.parameter);
