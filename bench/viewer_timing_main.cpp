@@ -58,7 +58,7 @@ int main(int argc, char **argv)
     long rssAfterFirst = 0;
     for (int i = 0; i < 1000; ++i) {
         const auto start = Clock::now();
-        window.filDatei_Click(capture);
+        window.filDatei_Click(capture.toStdString());
         loads.push_back(millisecondsSince(start));
         if (i == 0)
             rssAfterFirst = statusKilobytes("VmRSS:");

@@ -5,6 +5,7 @@
 #include "shared/fixed_text.h"
 
 #include <cstdint>
+#include <string>
 
 namespace orvant {
 
@@ -22,6 +23,7 @@ struct VarGlobal
     std::int32_t byteCount = 0; // four hex digits: 0 to 65535
     std::int16_t nextColour = 0; // 1 black, 2 red, 3 blue, 4 magenta
     bool background = false; // background window shown
+    std::string pathText; // the folder the next load reads, as the file system's bytes
 };
 
 } // namespace orvant

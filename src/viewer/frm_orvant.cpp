@@ -8,6 +8,7 @@
 #include "viewer/frm_background.h"
 #include "viewer/look_and_feel.h"
 #include "viewer/main_window_layout.h"
+#include "viewer/navigation.h"
 #include "viewer/number_text.h"
 #include "viewer/option_group.h"
 #include "viewer/path_file.h"
@@ -25,20 +26,6 @@
 #include <QRadioButton>
 
 namespace orvant {
-
-namespace {
-
-QString fromBytes(const std::string &bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
-std::string toBytes(const QString &text)
-{
-    return QFile::encodeName(text).toStdString();
-}
-
-} // namespace
 
 FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWidget *parent)
     : QWidget(parent, kFixedWindowFlags)
@@ -84,8 +71,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
         }
     });
     tracker_->registerForm(this);
-    setPathText(folders_.initialPathText());
-    fillDriveList();
+    navigation_->start(folders_.initialPathText());
     Form_Load();
     connect(new StartCentring(this), &StartCentring::frameKnown, this, &FrmOrvant::centreWindow);
 }
@@ -165,6 +151,8 @@ void FrmOrvant::createControls()
     dirVerzeichnis_->setUniformItemSizes(true);
     filDatei_->setUniformItemSizes(true);
     optDataExp_->setEnabled(false);
+    navigation_ = new Navigation({drvLaufwerk_, dirVerzeichnis_, filDatei_, txtDrive_, txtPath_},
+                                 state_.pathText, platform_.mountedVolumes(), this);
 }
 
 void FrmOrvant::createSettingsPanel()
@@ -246,11 +234,9 @@ void FrmOrvant::wireControls()
         }
     });
 
-    connect(filDatei_, &FileList::fileChosen, this, &FrmOrvant::filDatei_Click);
+    connect(filDatei_, &FileList::fileChosen, this,
+            [this](const QByteArray &name) { filDatei_Click(name.toStdString()); });
     connect(drvLaufwerk_, &QComboBox::activated, this, &FrmOrvant::drvLaufwerk_Change);
-    connect(dirVerzeichnis_, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        dirVerzeichnis_Change(item->data(Qt::UserRole).toString());
-    });
     connect(txtLeft_, &QLineEdit::textChanged, this, &FrmOrvant::txtLeft_Change);
     connect(txtTop_, &QLineEdit::textChanged, this, &FrmOrvant::txtTop_Change);
 }
@@ -298,113 +284,19 @@ void FrmOrvant::Form_Activate()
     state_.nextColour = 1;
     optDataExp_->setEnabled(false);
     // A missing or unreadable path file keeps the path text as it is.
-    if (const auto saved = readPathFile(folders_.pathFile()))
-        setPathText(*saved);
-    const DriveAndPath drive = activationDriveAndPath(pathTextBytes(), style_, mountPoints_);
-    setPathText(drive.pathText);
-    setDriveText(drive.driveText);
-    moveFileList(drive.pathText);
-    // Only the first activation finds no folder visited yet: the start folder counts as one.
-    if (volumeFolders_.empty())
-        volumeFolders_[mountPointOf(drive.pathText, mountPoints_)] = drive.pathText;
+    navigation_->activate(readPathFile(folders_.pathFile()));
     for (QRadioButton *button : optCH_)
         options_->unselect(button);
 }
 
-// Navigation
-
-void FrmOrvant::fillDriveList()
-{
-    mountPoints_ = platform_.mountedVolumes();
-    drvLaufwerk_->clear();
-    for (const std::string &mountPoint : mountPoints_)
-        drvLaufwerk_->addItem(fromBytes(mountPoint));
-    const std::string current = mountPointOf(pathTextBytes(), mountPoints_);
-    drvLaufwerk_->setCurrentText(fromBytes(current));
-    showFolderList(pathTextBytes());
-}
-
 void FrmOrvant::drvLaufwerk_Change(int index)
 {
-    const std::string mountPoint = toBytes(drvLaufwerk_->itemText(index));
-    const std::string shownDrive = mountPointOf(folderListPath_, mountPoints_);
-    if (mountPoint == shownDrive)
-        return; // picking the drive already shown changes nothing
-    const auto remembered = volumeFolders_.find(mountPoint);
-    const std::string visited
-        = remembered != volumeFolders_.end() ? remembered->second : mountPoint;
-    const std::string folder = existingFolderOnVolume(
-        visited, mountPoint, style_.separator,
-        [](const std::string &path) { return QDir(fromBytes(path)).exists(); });
-    // A volume that is gone or not ready keeps the previous drive and folder.
-    if (!QDir(fromBytes(folder)).isReadable()) {
-        drvLaufwerk_->setCurrentText(fromBytes(shownDrive));
-        return;
-    }
-    dirVerzeichnis_Change(fromBytes(folder));
-    setDriveText(driveTextOfDriveEntry(mountPoint, style_));
+    navigation_->changeDrive(index);
 }
 
-void FrmOrvant::dirVerzeichnis_Change(const QString &folder)
+void FrmOrvant::dirVerzeichnis_Change(const std::string &folder)
 {
-    const std::string folderBytes = toBytes(folder);
-    showFolderList(folderBytes);
-    moveFileList(folderBytes);
-    const DriveAndPath drive = folderChangeDriveAndPath(folderBytes, style_, mountPoints_);
-    setPathText(drive.pathText);
-    setDriveText(drive.driveText);
-    volumeFolders_[mountPointOf(folderBytes, mountPoints_)] = folderBytes;
-    drvLaufwerk_->setCurrentText(fromBytes(mountPointOf(folderBytes, mountPoints_)));
-}
-
-void FrmOrvant::showFolderList(const std::string &folder)
-{
-    folderListPath_ = folder;
-    dirVerzeichnis_->clear();
-    const QString path = QDir::cleanPath(fromBytes(folder));
-    // The path's folders from the root down, then the current folder's subfolders.
-    QStringList chain;
-    for (QDir dir(path);;) {
-        chain.prepend(dir.absolutePath());
-        if (dir.isRoot() || !dir.cdUp())
-            break;
-    }
-    int depth = 0;
-    for (const QString &ancestor : chain) {
-        const QString name = QDir(ancestor).isRoot() ? ancestor : QDir(ancestor).dirName();
-        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name);
-        item->setData(Qt::UserRole, ancestor);
-        dirVerzeichnis_->addItem(item);
-        ++depth;
-    }
-    dirVerzeichnis_->setCurrentRow(dirVerzeichnis_->count() - 1);
-    const QDir current(path);
-    for (const QString &sub :
-         current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + sub);
-        item->setData(Qt::UserRole, current.absoluteFilePath(sub));
-        dirVerzeichnis_->addItem(item);
-    }
-}
-
-void FrmOrvant::moveFileList(const std::string &folder)
-{
-    filDatei_->showFolder(fromBytes(folder));
-}
-
-std::string FrmOrvant::pathTextBytes() const
-{
-    return toBytes(txtPath_->text());
-}
-
-void FrmOrvant::setPathText(const std::string &text)
-{
-    txtPath_->setText(fromBytes(text));
-}
-
-void FrmOrvant::setDriveText(const std::string &text)
-{
-    txtDrive_->setText(fromBytes(text));
+    navigation_->changeFolder(folder);
 }
 
 // Window position
@@ -455,7 +347,7 @@ void FrmOrvant::optCentre_Click()
 
 void FrmOrvant::optExit_Click()
 {
-    if (const auto failure = writePathFile(folders_.pathFile(), pathTextBytes()))
+    if (const auto failure = writePathFile(folders_.pathFile(), state_.pathText))
         platform_.showMessage("Message", "The folder could not be saved: " + *failure);
     endProgram();
 }

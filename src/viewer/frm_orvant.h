@@ -5,12 +5,10 @@
 #include "shared/folders.h"
 #include "shared/platform.h"
 #include "shared/var_global.h"
-#include "viewer/navigation_rules.h"
 
 #include <QWidget>
 
 #include <array>
-#include <map>
 #include <memory>
 
 class QComboBox;
@@ -26,6 +24,7 @@ class ClickLabel;
 class FileList;
 class FormTracker;
 class FrmBackground;
+class Navigation;
 class OptionGroup;
 class OverrideDialogs;
 class PicCurve;
@@ -45,8 +44,8 @@ public:
     void Form_Activate();
     void Form_MouseMove();
     void drvLaufwerk_Change(int index);
-    void dirVerzeichnis_Change(const QString &folder);
-    void filDatei_Click(const QString &fileName);
+    void dirVerzeichnis_Change(const std::string &folder);
+    void filDatei_Click(const std::string &fileName);
     void txtLeft_Change();
     void txtTop_Change();
     void optCentre_Click();
@@ -64,8 +63,6 @@ public:
     OverrideDialogs &overrideDialogs() { return *overrides_; }
     FrmBackground *backgroundWindow() const { return background_.get(); }
     QLabel *valueLabel(int parameter) const;
-    // Mount points of the drive list.
-    const std::vector<std::string> &mountPoints() const { return mountPoints_; }
 
 signals:
     // Each time a load lets pending events run (once per sample).
@@ -85,17 +82,9 @@ private:
     QWidget *createControl(const struct ControlSpec &row);
 
     // The load's stages
-    bool runLoad(const QString &fileName);
+    bool runLoad(const std::string &fileName);
     void showSettings(const SettingsTexts &texts);
     void reportLoadError(const struct LoadError &error);
-
-    // Navigation
-    void fillDriveList();
-    void showFolderList(const std::string &folder);
-    void moveFileList(const std::string &folder);
-    std::string pathTextBytes() const;
-    void setPathText(const std::string &text);
-    void setDriveText(const std::string &text);
 
     // Display controls
     void clearWindowSteps();
@@ -107,9 +96,9 @@ private:
     VarGlobal &state_;
     Platform &platform_;
     const Folders folders_;
-    const PathStyle style_ = PathStyle::native();
 
     FormTracker *tracker_ = nullptr;
+    Navigation *navigation_ = nullptr;
     OptionGroup *options_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
@@ -133,9 +122,6 @@ private:
     QRadioButton *optCentre_ = nullptr;
     QRadioButton *optExit_ = nullptr;
 
-    std::vector<std::string> mountPoints_;
-    std::map<std::string, std::string> volumeFolders_; // last folder visited per volume
-    std::string folderListPath_;
     bool loadRunning_ = false;
     bool ending_ = false;
 };

@@ -6,6 +6,7 @@
 #include "viewer/click_label.h"
 #include "viewer/file_list.h"
 #include "viewer/list_row_text.h"
+#include "viewer/navigation.h"
 #include "viewer/pic_curve.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ private:
 
 } // namespace
 
-void FrmOrvant::filDatei_Click(const QString &fileName)
+void FrmOrvant::filDatei_Click(const std::string &fileName)
 {
     // Loads never overlap: a click that arrives while a load yields is ignored.
     if (loadRunning_ || ending_)
@@ -50,17 +51,16 @@ void FrmOrvant::filDatei_Click(const QString &fileName)
         emit loadFinished();
 }
 
-bool FrmOrvant::runLoad(const QString &fileName)
+bool FrmOrvant::runLoad(const std::string &fileName)
 {
-    const auto folder = withTrailingSeparator(pathTextBytes(), style_.separator);
+    const auto folder = withTrailingSeparator(state_.pathText, kSeparator);
     if (!folder) {
         reportLoadError(LoadError::invalidCall());
         return false;
     }
-    if (*folder != pathTextBytes())
-        setPathText(*folder);
-    const std::string fullName
-        = fullCaptureName(*folder, QFile::encodeName(fileName).toStdString());
+    if (*folder != state_.pathText)
+        navigation_->setPathText(*folder);
+    const std::string fullName = fullCaptureName(*folder, fileName);
 
     if (!endsWithLogExtension(fullName)) {
         platform_.showMessage("Message", extensionWarningText());

@@ -3,6 +3,7 @@
 #include "capture/settings_tables.h"
 #include "viewer/look_and_feel.h"
 #include "viewer/main_window_layout.h"
+#include "viewer/navigation_rules.h"
 #include "viewer/pic_curve.h"
 #include "viewer/twips.h"
 
@@ -398,7 +399,7 @@ TEST_F(Window, FolderListOpensFoldersAndFileListShowsRegularFilesOnly)
     writeFile(captureFolder / "sub" / ".hidden", "30");
     std::filesystem::create_directories(captureFolder / "sub" / "inner");
     start();
-    window->dirVerzeichnis_Change(QString::fromStdString((captureFolder / "sub").string()));
+    window->dirVerzeichnis_Change((captureFolder / "sub").string());
     settle();
     EXPECT_EQ(pathText()->text().toStdString(), (captureFolder / "sub").string() + "/");
     ASSERT_EQ(fileList()->count(), 2);
@@ -408,7 +409,7 @@ TEST_F(Window, FolderListOpensFoldersAndFileListShowsRegularFilesOnly)
     EXPECT_EQ(folders->item(0)->data(Qt::UserRole).toString(), "/");
     EXPECT_EQ(folders->item(folders->count() - 1)->text().trimmed(), "inner");
     EXPECT_EQ(child<QLineEdit>("txtDrive")->text().toStdString(),
-              mountPointOf(pathText()->text().toStdString(), window->mountPoints()));
+              mountPointOf(pathText()->text().toStdString(), platform.volumes));
 }
 
 using Drives = MainWindowTest;
@@ -444,7 +445,7 @@ TEST_F(Drives, EachDriveOpensItsLastExistingFolderAndPickingTheShownOneChangesNo
     pick(volume); // never visited: its root
     pathIs(volume);
     EXPECT_EQ(child<QLineEdit>("txtDrive")->text().toStdString(), volume.string());
-    window->dirVerzeichnis_Change(QString::fromStdString((volume / "x" / "y").string()));
+    window->dirVerzeichnis_Change((volume / "x" / "y").string());
     pick("/"); // the start folder counts as visited
     pathIs(captureFolder);
     pick(volume);

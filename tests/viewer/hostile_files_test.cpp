@@ -254,7 +254,7 @@ TEST_F(HostileFiles, FolderNameWithCommaAndNonAsciiSurvivesTheExit)
     fs::create_directories(odd);
     writeFile(odd / "sine.log", CaptureBuilder {}.hexText());
     startLoaded();
-    window->dirVerzeichnis_Change(QString::fromStdString(odd.string()));
+    window->dirVerzeichnis_Change(odd.string());
     settle();
     expectLoaded("sine.log");
     window->optExit_Click();
@@ -277,7 +277,7 @@ TEST_F(HostileFiles, FolderNameWithQuoteLoadsButIsNotSaved)
     writeFile(quoted / "sine.log", CaptureBuilder {}.hexText());
     startLoaded();
     const std::string saved = readFile(folders.pathFile());
-    window->dirVerzeichnis_Change(QString::fromStdString(quoted.string()));
+    window->dirVerzeichnis_Change(quoted.string());
     settle();
     expectLoaded("sine.log");
     window->optExit_Click();

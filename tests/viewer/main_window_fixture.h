@@ -98,7 +98,7 @@ protected:
 
     void refreshFileList()
     {
-        window->dirVerzeichnis_Change(QString::fromStdString(captureFolder.string()));
+        window->dirVerzeichnis_Change(captureFolder.string());
         settle();
     }
 

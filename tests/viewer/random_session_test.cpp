@@ -199,7 +199,7 @@ protected:
     void navigate()
     {
         const fs::path targets[] = {captureFolder, captureFolder / "sub", otherFolder, temp.path()};
-        window->dirVerzeichnis_Change(QString::fromStdString(targets[pick(4)].string()));
+        window->dirVerzeichnis_Change(targets[pick(4)].string());
     }
 
     void typeInto(QLineEdit *edit, const QString &text)
