@@ -128,13 +128,9 @@ protected:
 
     QListWidgetItem *folderItem(const QString &name) const
     {
-        auto *folders = child<QListWidget>("dirVerzeichnis");
-        for (int row = 0; row < folders->count(); ++row) {
-            if (folders->item(row)->text().trimmed() == name)
-                return folders->item(row);
-        }
-        ADD_FAILURE() << "no folder " << name.toStdString();
-        return nullptr;
+        const auto items = child<QListWidget>("dirVerzeichnis")->findItems(name, Qt::MatchEndsWith);
+        EXPECT_EQ(items.size(), 1) << name.toStdString();
+        return items.value(0);
     }
 
     // A double click on a folder of the folder list, as a user makes it: the
@@ -148,13 +144,6 @@ protected:
             QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);
             settle();
         }
-    }
-
-    // From the folder list's first folder to the capture folder, by mouse.
-    void openCaptureFolderByMouse()
-    {
-        doubleClickFolder(QString::fromStdString(temp.path().filename().string()));
-        doubleClickFolder(QStringLiteral("captures"));
     }
 
     // A mouse click on value label `parameter`, as a user makes it.
