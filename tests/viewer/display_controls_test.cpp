@@ -12,25 +12,6 @@
 namespace orvant::test {
 namespace {
 
-int countPixels(const QImage &image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
-    }
-    return count;
-}
-
-QImage freshGraticule(QSize size)
-{
-    PicCurve plot;
-    plot.resize(size);
-    plot.clear();
-    drawGraticule(plot);
-    return plot.image();
-}
-
 using ColourButtons = MainWindowTest;
 
 TEST_F(ColourButtons, OnlySelectedFrameVisibleAtTopAndNextCurveInItsColour)

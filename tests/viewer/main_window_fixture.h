@@ -7,6 +7,7 @@
 #include "viewer/file_list.h"
 #include "viewer/form_tracker.h"
 #include "viewer/frm_orvant.h"
+#include "viewer/pic_curve.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,6 +22,35 @@
 #include <memory>
 
 namespace orvant::test {
+
+inline int countPixels(const QImage &image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
+    }
+    return count;
+}
+
+inline QImage freshGraticule(QSize size)
+{
+    PicCurve plot;
+    plot.resize(size);
+    plot.clear();
+    drawGraticule(plot);
+    return plot.image();
+}
+
+// A window of the program other than the main window, by its name.
+inline QWidget *topLevel(const QString &name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name)
+            return widget;
+    }
+    return nullptr;
+}
 
 // A main window on a temporary root folder with a recording platform. The
 // capture folder holds "sine.log"; the path file points at it.
@@ -94,6 +124,45 @@ protected:
     {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         settle();
+    }
+
+    QListWidgetItem *folderItem(const QString &name) const
+    {
+        const auto items = child<QListWidget>("dirVerzeichnis")->findItems(name, Qt::MatchEndsWith);
+        EXPECT_EQ(items.size(), 1) << name.toStdString();
+        return items.value(0);
+    }
+
+    // A double click on a folder of the folder list, as a user makes it: the
+    // view opens only the item that the first click of the pair pressed.
+    void doubleClickFolder(const QString &name)
+    {
+        if (QListWidgetItem *item = folderItem(name)) {
+            QWidget *viewport = item->listWidget()->viewport();
+            const QPoint centre = item->listWidget()->visualItemRect(item).center();
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);
+            settle();
+        }
+    }
+
+    // A mouse click on value label `parameter`, as a user makes it.
+    void clickValueLabel(int parameter)
+    {
+        QTest::mouseClick(window->valueLabel(parameter), Qt::LeftButton);
+        settle();
+    }
+
+    // Opens override dialog `parameter` by its label and clicks option `index`.
+    void overrideByClicks(int parameter, int index)
+    {
+        clickValueLabel(parameter);
+        const QWidget *dialog = topLevel(QStringLiteral("frm%1").arg(parameter));
+        ASSERT_NE(dialog, nullptr) << parameter;
+        const auto name = QStringLiteral("opt%1(%2)").arg(parameter).arg(index);
+        auto *choice = dialog->findChild<QRadioButton *>(name);
+        ASSERT_NE(choice, nullptr) << name.toStdString();
+        clickOption(choice);
     }
 
     void refreshFileList()
