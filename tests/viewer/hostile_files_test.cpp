@@ -4,9 +4,11 @@
 #include "without_file_override.h"
 
 #include "export/export_file.h"
+#include "viewer/path_file.h"
 #include "viewer/pic_curve.h"
 
 #include <QColor>
+#include <QFile>
 
 #include <fstream>
 
@@ -248,24 +250,33 @@ TEST_F(HostileFiles, NamesWithBlanksCommasQuotesAndNonAsciiLoad)
         expectLoaded(name);
 }
 
-TEST_F(HostileFiles, FolderNameWithCommaAndNonAsciiSurvivesTheExit)
+TEST_F(HostileFiles, FolderNamesWithCommaNonAsciiOrNoUtf8SurviveTheExit)
 {
-    const fs::path odd = temp.path() / "a, b f\xC3\xB6lder";
-    fs::create_directories(odd);
-    writeFile(odd / "sine.log", CaptureBuilder {}.hexText());
-    startLoaded();
-    window->dirVerzeichnis_Change(odd.string());
-    settle();
-    expectLoaded("sine.log");
-    window->optExit_Click();
-    EXPECT_EQ(platform.endCount, 1);
-    EXPECT_TRUE(platform.messages.empty());
+    // The last pair: a folder and a file whose names are Latin-1 bytes, no UTF-8.
+    const std::pair<std::string, std::string> names[]
+        = {{"a, b f\xC3\xB6lder", "sine.log"}, {"f\xF6lder", "w\xE9rte.log"}};
+    for (const auto &[folder, file] : names) {
+        const fs::path odd = temp.path() / folder;
+        fs::create_directories(odd);
+        writeFile(odd / file, CaptureBuilder {}.hexText());
+        startLoaded();
+        window->dirVerzeichnis_Change(odd.string());
+        settle();
+        expectLoaded(QFile::decodeName(QByteArray::fromStdString(file)));
+        window->optExit_Click();
+        EXPECT_EQ(platform.endCount, 1);
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(readPathFile(folders.pathFile()), odd.string() + "/");
 
-    // The next start finds the folder again.
-    window.reset();
-    start();
-    EXPECT_EQ(pathText()->text().toStdString(), odd.string() + "/");
-    EXPECT_EQ(fileList()->count(), 1);
+        // The next start finds the folder again and the file loads from there.
+        window.reset();
+        platform.endCount = 0;
+        start();
+        EXPECT_EQ(fileList()->count(), 1);
+        expectLoaded(QFile::decodeName(QByteArray::fromStdString(file)));
+        window.reset();
+        writeFile(folders.pathFile(), captureFolder.string() + "/\r\n");
+    }
 }
 
 TEST_F(HostileFiles, FolderNameWithQuoteLoadsButIsNotSaved)
