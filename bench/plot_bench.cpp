@@ -1,7 +1,7 @@
 // Draw the graticule and Draw the curve on a plot area of the real size
 // (11000 x 8780 twips).
 #include "shared/curve_sample.h"
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

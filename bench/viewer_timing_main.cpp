@@ -4,7 +4,7 @@
 #include "fake_platform.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
-#include "viewer/look_and_feel.h"
+#include "widgets/look_and_feel.h"
 
 #include <QApplication>
 

@@ -7,7 +7,7 @@
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
-#include "viewer/look_and_feel.h"
+#include "widgets/look_and_feel.h"
 #include "viewer/sample_captures.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
-#include "viewer/look_and_feel.h"
-#include "viewer/qt_platform.h"
+#include "widgets/look_and_feel.h"
+#include "widgets/qt_platform.h"
 #include "viewer/sample_captures.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "override/override_dialog.h"
 
-#include "viewer/look_and_feel.h"
-#include "viewer/option_group.h"
-#include "viewer/twips.h"
+#include "widgets/look_and_feel.h"
+#include "widgets/option_group.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "override/override_table.h"
+#include "rules/override_table.h"
 
 #include <QString>
 #include <QWidget>

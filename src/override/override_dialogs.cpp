@@ -1,7 +1,7 @@
 #include "override/override_dialogs.h"
 
 #include "override/override_dialog.h"
-#include "viewer/twips.h"
+#include "widgets/twips.h"
 
 #include <QRadioButton>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "override/override_table.h"
-#include "shared/platform.h"
+#include "rules/override_table.h"
+#include "widgets/platform.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "viewer/frm_background.h"
 
-#include "viewer/twips.h"
+#include "widgets/twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>

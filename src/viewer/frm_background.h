@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/platform.h"
+#include "widgets/platform.h"
 
 #include <QWidget>
 

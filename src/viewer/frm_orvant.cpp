@@ -2,19 +2,19 @@
 
 #include "capture/settings_tables.h"
 #include "override/override_dialogs.h"
-#include "viewer/click_label.h"
+#include "widgets/click_label.h"
 #include "viewer/file_list.h"
-#include "viewer/form_tracker.h"
+#include "widgets/form_tracker.h"
 #include "viewer/frm_background.h"
-#include "viewer/look_and_feel.h"
+#include "widgets/look_and_feel.h"
 #include "viewer/main_window_layout.h"
 #include "viewer/navigation.h"
-#include "viewer/number_text.h"
-#include "viewer/option_group.h"
-#include "viewer/path_file.h"
-#include "viewer/pic_curve.h"
+#include "rules/number_text.h"
+#include "widgets/option_group.h"
+#include "rules/path_file.h"
+#include "widgets/pic_curve.h"
 #include "viewer/start_centring.h"
-#include "viewer/twips.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "capture/byte_conversion.h"
 #include "capture/settings_decoder.h"
 #include "shared/folders.h"
-#include "shared/platform.h"
+#include "widgets/platform.h"
 #include "shared/var_global.h"
 
 #include <QWidget>

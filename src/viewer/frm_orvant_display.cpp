@@ -4,13 +4,13 @@
 
 #include "capture/settings_tables.h"
 #include "override/override_dialogs.h"
-#include "viewer/click_label.h"
-#include "viewer/form_tracker.h"
+#include "widgets/click_label.h"
+#include "widgets/form_tracker.h"
 #include "viewer/frm_background.h"
 #include "viewer/main_window_layout.h"
-#include "viewer/option_group.h"
-#include "viewer/pic_curve.h"
-#include "viewer/twips.h"
+#include "widgets/option_group.h"
+#include "widgets/pic_curve.h"
+#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QRadioButton>

@@ -2,7 +2,7 @@
 #include "viewer/frm_orvant.h"
 
 #include "export/export_file.h"
-#include "viewer/option_group.h"
+#include "widgets/option_group.h"
 
 #include <QRadioButton>
 

@@ -3,11 +3,11 @@
 
 #include "capture/capture_load.h"
 #include "capture/load_path.h"
-#include "viewer/click_label.h"
+#include "widgets/click_label.h"
 #include "viewer/file_list.h"
 #include "viewer/list_row_text.h"
 #include "viewer/navigation.h"
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
 #include <QCoreApplication>
 #include <QFile>

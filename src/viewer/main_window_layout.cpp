@@ -3,7 +3,6 @@
 #include "capture/settings_tables.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace orvant {
 
@@ -44,12 +43,6 @@ constexpr ControlSpec kControls[] = {
     {"optExit", ControlKind::Option, "Exit Program", 15000, 11340, 1875, 240},
 };
 
-constexpr ColourChoice kColours[] = {
-    {1, "optCH1", " COLOR 1", 0x000000, 9420, 0x000000, "frmBlack", "Line", 0x000000, 9600, "black"},
-    {2, "optCH2", " COLOR 2", 0xC00000, 9120, 0xFF0000, "frmRed", "linRed", 0xC00000, 10140, "red"},
-    {3, "optCH3", " COLOR 3", 0x0000FF, 8820, 0x0000FF, "frmBlue", "linBlue", 0x0000C0, 9960, "blue"},
-    {4, "optCH4", " COLOR 4", 0xC000C0, 8520, 0xFF00FF, "frmMagenta", "linMagenta", 0xC000C0, 9780, "magenta"},
-};
 // clang-format on
 
 // Names live as long as the program: the layout rows hand out plain pointers.
@@ -113,18 +106,6 @@ ControlSpec valueLabelSpec(int parameter)
             1335,
             195,
             FontSize::Pt9};
-}
-
-std::span<const ColourChoice> colourChoices()
-{
-    return kColours;
-}
-
-const ColourChoice &colourChoice(int nextColour)
-{
-    if (nextColour < 1 || nextColour > 4)
-        throw std::out_of_range("next colour");
-    return kColours[nextColour - 1];
 }
 
 } // namespace orvant

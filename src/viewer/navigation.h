@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/navigation_rules.h"
+#include "rules/navigation_rules.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "main_window_fixture.h"
 
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

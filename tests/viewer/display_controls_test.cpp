@@ -2,8 +2,8 @@
 
 #include "override/override_dialogs.h"
 #include "viewer/frm_background.h"
-#include "viewer/pic_curve.h"
-#include "viewer/twips.h"
+#include "widgets/pic_curve.h"
+#include "widgets/twips.h"
 
 #include <QFrame>
 

@@ -1,11 +1,11 @@
 #include "main_window_fixture.h"
 
 #include "capture/settings_tables.h"
-#include "viewer/look_and_feel.h"
+#include "widgets/look_and_feel.h"
 #include "viewer/main_window_layout.h"
-#include "viewer/navigation_rules.h"
-#include "viewer/pic_curve.h"
-#include "viewer/twips.h"
+#include "rules/navigation_rules.h"
+#include "widgets/pic_curve.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -4,8 +4,8 @@
 #include "without_file_override.h"
 
 #include "export/export_file.h"
-#include "viewer/path_file.h"
-#include "viewer/pic_curve.h"
+#include "rules/path_file.h"
+#include "widgets/pic_curve.h"
 
 #include <QColor>
 #include <QFile>

@@ -5,9 +5,9 @@
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/file_list.h"
-#include "viewer/form_tracker.h"
+#include "widgets/form_tracker.h"
 #include "viewer/frm_orvant.h"
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -9,7 +9,7 @@
 #include "export_lines.h"
 #include "override/override_dialog.h"
 #include "override/override_dialogs.h"
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "viewer/frm_background.h"
-#include "viewer/plot_geometry.h"
+#include "rules/plot_geometry.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -18,7 +18,8 @@ const PlotPoint kCurvePoint {28, 128}; // a sample of 0x80, between graticule li
 
 QColor pixelAt(const QImage &image, PlotPoint point)
 {
-    return image.pixelColor(toPixel(point, image.size()));
+    const Pixel pixel = toPixel(point, {image.width(), image.height()});
+    return image.pixelColor(pixel.x, pixel.y);
 }
 
 // The image with every drawn pixel of `over` laid on top.

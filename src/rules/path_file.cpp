@@ -1,4 +1,4 @@
-#include "viewer/path_file.h"
+#include "rules/path_file.h"
 
 #include "capture/capture_file.h"
 #include "shared/atomic_file.h"

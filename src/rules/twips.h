@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRect>
-
 namespace orvant {
 
 // 15 twips make one pixel at 96 dots per inch.
@@ -14,11 +12,6 @@ constexpr int twipsToPixels(int twips)
 constexpr int pixelsToTwips(int pixels)
 {
     return pixels * kTwipsPerPixel;
-}
-constexpr QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
 }
 
 } // namespace orvant

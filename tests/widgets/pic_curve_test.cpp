@@ -1,4 +1,4 @@
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
 #include "shared/curve_sample.h"
 

@@ -1,4 +1,4 @@
-#include "viewer/look_and_feel.h"
+#include "widgets/look_and_feel.h"
 
 #include <QApplication>
 #include <QPalette>

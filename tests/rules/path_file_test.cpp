@@ -1,4 +1,4 @@
-#include "viewer/path_file.h"
+#include "rules/path_file.h"
 
 #include "capture_builder.h"
 

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QPoint>
-#include <QPointF>
-#include <QSize>
-
 #include <optional>
 #include <vector>
 
@@ -20,6 +16,25 @@ struct PlotPoint
     bool operator==(const PlotPoint &) const = default;
 };
 
+// Pixels of the plot's area: its size, a pixel, and an exact position between pixels.
+struct PixelSize
+{
+    int width = 0;
+    int height = 0;
+};
+struct Pixel
+{
+    int x = 0;
+    int y = 0;
+    bool operator==(const Pixel &) const = default;
+};
+struct ExactPixel
+{
+    double x = 0;
+    double y = 0;
+    bool operator==(const ExactPixel &) const = default;
+};
+
 constexpr double kPlotRight = 1036;
 constexpr double kPlotTop = 255;
 
@@ -29,12 +44,12 @@ constexpr unsigned kBlackRgb = 0x000000;
 
 // The logical system covers the whole pixel area, without a border: x 0 on the
 // first column and 1036 on the last, y 255 on the first row and 0 on the last.
-QPointF exactPixel(PlotPoint point, QSize area);
+ExactPixel exactPixel(PlotPoint point, PixelSize area);
 // The pixel nearest to the point (halves go right and down).
-QPoint toPixel(PlotPoint point, QSize area);
+Pixel toPixel(PlotPoint point, PixelSize area);
 // The device pixel nearest to the exact position times the device-pixel ratio,
 // for an area of `area` logical pixels; toPixel() at ratio 1.
-QPoint toDevicePixel(PlotPoint point, QSize area, double ratio);
+Pixel toDevicePixel(PlotPoint point, PixelSize area, double ratio);
 
 enum class PlotOp {
     Line, // from `from` to `to`

@@ -1,4 +1,4 @@
-#include "viewer/plot_geometry.h"
+#include "rules/plot_geometry.h"
 
 #include "shared/curve_sample.h"
 
@@ -9,7 +9,7 @@
 namespace orvant {
 namespace {
 
-const QSize kArea(733, 585); // 11000 x 8780 twips
+const PixelSize kArea {733, 585}; // 11000 x 8780 twips
 
 std::vector<PlotCommand> withPen(int penWidth)
 {
@@ -27,21 +27,21 @@ PlotCommand line(int pen, PlotPoint from, PlotPoint to, PlotColour colour = std:
 
 TEST(PlotMapping, LogicalCornersAreTheAreasFirstAndLastPixels)
 {
-    EXPECT_EQ(toPixel({0, 255}, kArea), QPoint(0, 0));
-    EXPECT_EQ(toPixel({1036, 255}, kArea), QPoint(732, 0));
-    EXPECT_EQ(toPixel({0, 0}, kArea), QPoint(0, 584));
-    EXPECT_EQ(toPixel({1036, 0}, kArea), QPoint(732, 584));
-    EXPECT_EQ(exactPixel({518, 127.5}, kArea), QPointF(366, 292));
+    EXPECT_EQ(toPixel({0, 255}, kArea), (Pixel {0, 0}));
+    EXPECT_EQ(toPixel({1036, 255}, kArea), (Pixel {732, 0}));
+    EXPECT_EQ(toPixel({0, 0}, kArea), (Pixel {0, 584}));
+    EXPECT_EQ(toPixel({1036, 0}, kArea), (Pixel {732, 584}));
+    EXPECT_EQ(exactPixel({518, 127.5}, kArea), (ExactPixel {366, 292}));
     // One pixel per unit: larger y is higher up.
-    EXPECT_EQ(toPixel({500, 100}, QSize(1037, 256)), QPoint(500, 155));
+    EXPECT_EQ(toPixel({500, 100}, PixelSize {1037, 256}), (Pixel {500, 155}));
 }
 
 TEST(PlotMapping, RoundsToTheNearestPixel)
 {
-    EXPECT_NEAR(exactPixel({1, 255}, kArea).x(), 732.0 / 1036, 1e-12);
-    EXPECT_EQ(toPixel({1, 255}, kArea).x(), 1);
-    EXPECT_EQ(toPixel({55.25, 55.25}, kArea), QPoint(39, 457)); // 39.04, 457.47
-    EXPECT_EQ(toPixel({1, 255}, QSize(519, 10)).x(), 1); // a half goes right
+    EXPECT_NEAR(exactPixel({1, 255}, kArea).x, 732.0 / 1036, 1e-12);
+    EXPECT_EQ(toPixel({1, 255}, kArea).x, 1);
+    EXPECT_EQ(toPixel({55.25, 55.25}, kArea), (Pixel {39, 457})); // 39.04, 457.47
+    EXPECT_EQ(toPixel({1, 255}, PixelSize {519, 10}).x, 1); // a half goes right
 }
 
 TEST(GraticuleCommands, BorderFrameAndAxesInOrderWithTheirPens)

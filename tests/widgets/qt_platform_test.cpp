@@ -1,4 +1,4 @@
-#include "viewer/qt_platform.h"
+#include "widgets/qt_platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

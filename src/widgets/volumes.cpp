@@ -1,4 +1,4 @@
-#include "viewer/volumes.h"
+#include "widgets/volumes.h"
 
 #include <QFile>
 #include <QStorageInfo>

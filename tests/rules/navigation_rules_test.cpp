@@ -1,4 +1,4 @@
-#include "viewer/navigation_rules.h"
+#include "rules/navigation_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "override/override_table.h"
+#include "rules/override_table.h"
 
 namespace orvant {
 

@@ -1,6 +1,6 @@
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
-#include "viewer/twips.h"
+#include "widgets/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,6 +15,12 @@ namespace {
 QColor colourOf(unsigned rgb)
 {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QPoint devicePoint(PlotPoint point, QSize area, double ratio)
+{
+    const Pixel pixel = toDevicePixel(point, {area.width(), area.height()}, ratio);
+    return {pixel.x, pixel.y};
 }
 
 } // namespace
@@ -64,16 +70,16 @@ void PicCurve::paint(QPainter &painter, const PlotCommand &command) const
     const QColor colour = colourOf(command.colour.value_or(kForegroundRgb));
     const int devicePenWidth = std::max(1, static_cast<int>(std::lround(penWidth_ * ratio_)));
     painter.setPen(QPen(colour, devicePenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    const QPoint to = toDevicePixel(command.to, size(), ratio_);
+    const QPoint to = devicePoint(command.to, size(), ratio_);
     switch (command.op) {
     case PlotOp::Dot:
         painter.drawPoint(to);
         break;
     case PlotOp::Line:
-        painter.drawLine(toDevicePixel(command.from, size(), ratio_), to);
+        painter.drawLine(devicePoint(command.from, size(), ratio_), to);
         break;
     case PlotOp::LineTo:
-        painter.drawLine(toDevicePixel(current_, size(), ratio_), to);
+        painter.drawLine(devicePoint(current_, size(), ratio_), to);
         break;
     }
     current_ = command.to;

@@ -1,7 +1,7 @@
 #include "expected_dialogs.h"
 
 #include "capture/settings_tables.h"
-#include "override/override_table.h"
+#include "rules/override_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "viewer/number_text.h"
+#include "rules/number_text.h"
 
-#include "viewer/twips.h"
+#include "rules/twips.h"
 
 #include <algorithm>
 #include <cmath>

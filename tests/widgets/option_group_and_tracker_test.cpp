@@ -1,7 +1,7 @@
 // The two event sources of the windows on their own: option buttons used as push
 // buttons, and the activation of the program's own windows.
-#include "viewer/form_tracker.h"
-#include "viewer/option_group.h"
+#include "widgets/form_tracker.h"
+#include "widgets/option_group.h"
 
 #include <QApplication>
 #include <QRadioButton>

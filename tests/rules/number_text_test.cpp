@@ -1,4 +1,4 @@
-#include "viewer/number_text.h"
+#include "rules/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "viewer/form_tracker.h"
+#include "widgets/form_tracker.h"
 
 #include <QCoreApplication>
 #include <QEvent>

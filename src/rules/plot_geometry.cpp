@@ -1,7 +1,7 @@
-#include "viewer/plot_geometry.h"
+#include "rules/plot_geometry.h"
 
 #include "shared/curve_sample.h"
-#include "viewer/main_window_layout.h"
+#include "rules/colour_choices.h"
 
 #include <cmath>
 
@@ -69,21 +69,21 @@ std::vector<PlotCommand> buildGraticule()
 
 } // namespace
 
-QPointF exactPixel(PlotPoint point, QSize area)
+ExactPixel exactPixel(PlotPoint point, PixelSize area)
 {
-    return {point.x * (area.width() - 1) / kPlotRight,
-            (kPlotTop - point.y) * (area.height() - 1) / kPlotTop};
+    return {point.x * (area.width - 1) / kPlotRight,
+            (kPlotTop - point.y) * (area.height - 1) / kPlotTop};
 }
 
-QPoint toPixel(PlotPoint point, QSize area)
+Pixel toPixel(PlotPoint point, PixelSize area)
 {
     return toDevicePixel(point, area, 1);
 }
 
-QPoint toDevicePixel(PlotPoint point, QSize area, double ratio)
+Pixel toDevicePixel(PlotPoint point, PixelSize area, double ratio)
 {
-    const QPointF exact = exactPixel(point, area) * ratio;
-    return {nearest(exact.x()), nearest(exact.y())};
+    const ExactPixel exact = exactPixel(point, area);
+    return {nearest(exact.x * ratio), nearest(exact.y * ratio)};
 }
 
 const std::vector<PlotCommand> &graticuleCommands()

@@ -1,6 +1,6 @@
 // The plot on high-density screens. Runs in test entries of its own: one with
 // QT_SCALE_FACTOR=2, one on two screens of device-pixel ratios 1 and 2.
-#include "viewer/pic_curve.h"
+#include "widgets/pic_curve.h"
 
 #include "shared/curve_sample.h"
 

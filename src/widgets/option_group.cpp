@@ -1,4 +1,4 @@
-#include "viewer/option_group.h"
+#include "widgets/option_group.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/plot_geometry.h"
+#include "rules/plot_geometry.h"
 
 #include <QImage>
 #include <QWidget>

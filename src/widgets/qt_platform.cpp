@@ -1,7 +1,7 @@
-#include "viewer/qt_platform.h"
+#include "widgets/qt_platform.h"
 
-#include "viewer/twips.h"
-#include "viewer/volumes.h"
+#include "widgets/twips.h"
+#include "widgets/volumes.h"
 
 #include <QApplication>
 #include <QGuiApplication>
