@@ -22,7 +22,8 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/n
 help=$("$prefix/bin/orvant-export" --help) || fail "orvant-export --help ended with $?"
 grep -q "^Usage: orvant-export" <<<"$help" || fail "orvant-export --help: $help"
 
-mkdir -p "$work/home" "$work/run"
+mkdir -p "$work/home"
+mkdir -m 700 "$work/run"
 cd "$work/run"
 HOME=$work/home XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb \
   "$here/with_xvfb.sh" 1600x1200 bash -c '
