@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in a build folder makes orvant_<version>_<arch>.deb
 # (scripts/package.sh builds it the packager's way, from a fresh folder). Its run-time
 # dependencies come from the binaries through dpkg-shlibdeps.
+
 # The package is the viewer with its exporter: without the viewer there is none.
 if(NOT UNIX OR APPLE OR NOT ORVANT_BUILD_VIEWER)
   return()
