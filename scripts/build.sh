@@ -5,5 +5,6 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANT_BUILD_DIR:-$here/build}
 generator=()
 [ -f "$build/CMakeCache.txt" ] || generator=(-G Ninja)
-cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVANT_WERROR=ON "$@" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

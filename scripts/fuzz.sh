@@ -18,7 +18,7 @@ build=${ORVANT_FUZZ_BUILD_DIR:-$here/build-fuzz}
 generator=()
 [ -f "$build/CMakeCache.txt" ] || generator=(-G Ninja)
 cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DORVANT_FUZZ=ON -DORVANT_BUILD_VIEWER=OFF \
+  -DORVANT_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ -DORVANT_FUZZ=ON -DORVANT_BUILD_VIEWER=OFF \
   -DORVANT_BUILD_TESTS=OFF -DORVANT_BUILD_BENCH=OFF >/dev/null
 
 targets=("$@")

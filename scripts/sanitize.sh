@@ -12,7 +12,7 @@ flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-fr
 generator=()
 [ -f "$build/CMakeCache.txt" ] || generator=(-G Ninja)
 cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$flags" \
+  -DORVANT_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$flags" \
   -DORVANT_BUILD_BENCH=OFF -DORVANT_BUILD_TESTS=ON -DORVANT_BUILD_VIEWER=ON >/dev/null
 cmake --build "$build" --parallel "${ORVANT_JOBS:-2}"
 

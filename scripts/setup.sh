@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick openbox
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils
+  dpkg-dev file lintian
 )
 
 missing=()

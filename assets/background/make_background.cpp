@@ -119,8 +119,12 @@ int main(int argc, char **argv)
         std::cerr << "usage: orvant_make_background <output.bmp>\n";
         return 2;
     }
+    // The build may run this before anything else made the generated folder.
+    const std::filesystem::path file = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
     const std::string content = orvant::bitmapFile();
-    if (content.size() != orvant::kFileSize || orvant::writeFileAtomically(argv[1], content)) {
+    if (content.size() != orvant::kFileSize || orvant::writeFileAtomically(file, content)) {
         std::cerr << "orvant_make_background: cannot write " << argv[1] << '\n';
         return 1;
     }

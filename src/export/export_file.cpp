@@ -83,7 +83,8 @@ template<std::size_t N> std::string headerLine(const std::array<HeaderItem, N> &
 // A number with a blank in the place of its sign before it and one blank after it.
 std::string numberItem(long value)
 {
-    return " " + decimalText(value) + " ";
+    // Appended, not " " + text: GCC 12 at -O3 warns (-Wrestrict) inside std::string there.
+    return std::string(" ").append(decimalText(value)).append(" ");
 }
 
 // "Length of the HEX_Data File:", length, "Bytes", " =", half of it, "HEX-Values".
