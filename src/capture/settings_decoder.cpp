@@ -1,5 +1,7 @@
 #include "capture/settings_decoder.h"
 
+#include "shared/binary_text.h"
+
 namespace orvant {
 
 namespace {
@@ -8,8 +10,7 @@ namespace {
 FixedText<8> binaryTextOf(unsigned char byte)
 {
     FixedText<8> bits;
-    for (int i = 0; i < 8; ++i)
-        bits[static_cast<std::size_t>(i)] = (byte >> (7 - i)) & 1 ? '1' : '0';
+    writeBits(bits.data(), byte, 8);
     return bits;
 }
 
