@@ -56,68 +56,63 @@ constexpr int digitIndex(char c)
 }
 
 // What a pair gives besides its own two characters and its Nr., for every two
-// digit indexes, rows included. Worked out at compile time: a load converts
-// 1055 pairs.
+// digit indexes: the entry, rowText included, and the list row, with blanks
+// where the pair's characters and Nr. go. Worked out once: a load converts
+// 1055 pairs and copies each entry whole.
 struct PairTexts
 {
-    std::int16_t highValue = 0;
-    std::int16_t lowValue = 0;
-    std::array<char, 3> decimal {}; // left-aligned, blank-filled
-    std::array<char, 8> binary {}; // high digit's bits, then the low digit's
-    char character = 0;
-    std::array<char, kListRowWidth> listRow {}; // Nr. and HEX still blank
-    std::array<char, kExportRowWidth> exportRow {};
+    CaptureByte entry;
+    ListRow listRow;
 };
 
-constexpr void writeDigitBits(int index, char *out)
+void writeDigitBits(int index, char *out)
 {
-    if (index == kNonDigit) {
-        for (int i = 0; i < 4; ++i)
-            out[i] = ' ';
-    } else {
+    if (index == kNonDigit)
+        std::memset(out, ' ', 4);
+    else
         writeBits(out, static_cast<unsigned>(index), 4);
-    }
 }
 
-template<std::size_t Width>
-constexpr std::array<char, Width> rowTemplate(RowKind kind, const PairTexts &texts)
+template<std::size_t Width> void writeRowTemplate(RowKind kind, const CaptureByte &entry, char *row)
 {
-    std::array<char, Width> row {};
-    row.fill(' ');
-    std::copy_n(texts.decimal.begin(), 3, row.begin() + columnAt(kind, Column::Decimal));
-    std::copy_n(texts.binary.begin(), 8, row.begin() + columnAt(kind, Column::Binary));
-    row[columnAt(kind, Column::Character)] = texts.character;
-    return row;
+    std::memset(row, ' ', Width);
+    std::memcpy(row + columnAt(kind, Column::Decimal), entry.decimalText.data(), 3);
+    std::memcpy(row + columnAt(kind, Column::Binary), entry.binaryText.data(), 8);
+    row[columnAt(kind, Column::Character)] = entry.character[0];
 }
 
-constexpr PairTexts pairTextsOf(int highIndex, int lowIndex)
+PairTexts pairTextsOf(int highIndex, int lowIndex)
 {
     PairTexts texts;
-    texts.highValue = static_cast<std::int16_t>(highIndex == kNonDigit ? 0 : highIndex);
-    texts.lowValue = static_cast<std::int16_t>(lowIndex == kNonDigit ? 0 : lowIndex);
-    const int value = 16 * texts.highValue + texts.lowValue;
-    writeLeftAligned(texts.decimal.data(), 3, value);
-    writeDigitBits(highIndex, texts.binary.data());
-    writeDigitBits(lowIndex, texts.binary.data() + 4);
-    texts.character = static_cast<char>(value);
-    texts.listRow = rowTemplate<kListRowWidth>(RowKind::List, texts);
-    texts.exportRow = rowTemplate<kExportRowWidth>(RowKind::Export, texts);
+    CaptureByte &entry = texts.entry;
+    entry.highValue = static_cast<std::int16_t>(highIndex == kNonDigit ? 0 : highIndex);
+    entry.lowValue = static_cast<std::int16_t>(lowIndex == kNonDigit ? 0 : lowIndex);
+    const int value = 16 * entry.highValue + entry.lowValue;
+    writeLeftAligned(entry.decimalText.data(), 3, value);
+    writeDigitBits(highIndex, entry.highBits.data());
+    writeDigitBits(lowIndex, entry.lowBits.data());
+    std::memcpy(entry.binaryText.data(), entry.highBits.data(), 4);
+    std::memcpy(entry.binaryText.data() + 4, entry.lowBits.data(), 4);
+    entry.character[0] = static_cast<char>(value);
+    writeRowTemplate<kExportRowWidth>(RowKind::Export, entry, entry.rowText.data());
+    writeRowTemplate<kListRowWidth>(RowKind::List, entry, texts.listRow.data());
     return texts;
 }
 
-constexpr std::array<PairTexts, kDigitIndexes *kDigitIndexes> kPairTexts = [] {
-    std::array<PairTexts, kDigitIndexes * kDigitIndexes> all {};
-    for (int high = 0; high < kDigitIndexes; ++high) {
-        for (int low = 0; low < kDigitIndexes; ++low)
-            all[static_cast<std::size_t>(high * kDigitIndexes + low)] = pairTextsOf(high, low);
-    }
-    return all;
-}();
+using AllPairTexts = std::array<PairTexts, kDigitIndexes * kDigitIndexes>;
 
-const PairTexts &pairTextsOf(const std::array<char, 2> &hex)
+const AllPairTexts &allPairTexts()
 {
-    return kPairTexts[static_cast<std::size_t>(digitIndex(hex[0]) * kDigitIndexes
-                                               + digitIndex(hex[1]))];
+    static const AllPairTexts all = [] {
+        AllPairTexts texts;
+        for (int high = 0; high < kDigitIndexes; ++high) {
+            for (int low = 0; low < kDigitIndexes; ++low)
+                texts[static_cast<std::size_t>(high * kDigitIndexes + low)]
+                    = pairTextsOf(high, low);
+        }
+        return texts;
+    }();
+    return all;
 }
 
 // The pair at Nr. as the table shows it.
@@ -144,48 +139,42 @@ std::array<char, 4> nrText(int nr)
     return text;
 }
 
-// A row from its template: the Nr. and the pair's own characters put in.
-template<std::size_t Width>
-void writeRow(const std::array<char, Width> &pattern, RowKind kind, const std::array<char, 4> &nr,
-              const std::array<char, 2> &hex, char *out)
+// The entry (and its list row) from the pair's template: the pair's own
+// characters and Nr. put in.
+void convert(const AllPairTexts &all, const std::array<char, 2> &hex, const std::array<char, 4> &nr,
+             CaptureByte &entry, ListRow *row)
 {
-    std::memcpy(out, pattern.data(), Width);
-    std::memcpy(out + columnAt(kind, Column::Nr), nr.data(), 4);
-    std::memcpy(out + columnAt(kind, Column::Hex), hex.data(), 2);
-}
-
-void writeEntry(const std::array<char, 2> &hex, const PairTexts &texts, CaptureByte &entry)
-{
+    const PairTexts &texts
+        = all[static_cast<std::size_t>(digitIndex(hex[0]) * kDigitIndexes + digitIndex(hex[1]))];
+    entry = texts.entry;
     std::memcpy(entry.hexText.data(), hex.data(), 2);
     entry.highDigit[0] = hex[0];
     entry.lowDigit[0] = hex[1];
-    entry.highValue = texts.highValue;
-    entry.lowValue = texts.lowValue;
-    std::memcpy(entry.decimalText.data(), texts.decimal.data(), 3);
-    std::memcpy(entry.highBits.data(), texts.binary.data(), 4);
-    std::memcpy(entry.lowBits.data(), texts.binary.data() + 4, 4);
-    std::memcpy(entry.binaryText.data(), texts.binary.data(), 8);
-    entry.character[0] = texts.character;
+    std::memcpy(entry.rowText.data() + columnAt(RowKind::Export, Column::Nr), nr.data(), 4);
+    std::memcpy(entry.rowText.data() + columnAt(RowKind::Export, Column::Hex), hex.data(), 2);
+    if (row) {
+        *row = texts.listRow;
+        std::memcpy(row->data() + columnAt(RowKind::List, Column::Nr), nr.data(), 4);
+        std::memcpy(row->data() + columnAt(RowKind::List, Column::Hex), hex.data(), 2);
+    }
 }
 
 } // namespace
 
 void convertPair(const PreparedText &text, int nr, CaptureByte &entry, ListRow *row)
 {
-    const auto hex = hexAt(text, nr);
-    const PairTexts &texts = pairTextsOf(hex);
-    const auto nrChars = nrText(nr);
-    writeEntry(hex, texts, entry);
-    writeRow(texts.exportRow, RowKind::Export, nrChars, hex, entry.rowText.data());
-    if (row)
-        writeRow(texts.listRow, RowKind::List, nrChars, hex, row->data());
+    convert(allPairTexts(), hexAt(text, nr), nrText(nr), entry, row);
 }
 
 void buildByteTable(const PreparedText &text, ByteTable &table, ListRows *rows)
 {
-    for (int nr = kFirstNr; nr <= kLastNr; nr += 2)
-        convertPair(text, nr, table.at(nr),
-                    rows ? &(*rows)[static_cast<std::size_t>(nr / 2)] : nullptr);
+    const AllPairTexts &all = allPairTexts();
+    for (int nr = kFirstNr; nr <= kLastNr; nr += 2) {
+        const auto i = static_cast<std::size_t>(nr / 2);
+        convert(all, hexAt(text, nr), kNrTexts[i], table.at(nr), rows ? &(*rows)[i] : nullptr);
+        // In the same pass: the entry after it is never converted.
+        table.at(nr + 1).reset();
+    }
 }
 
 } // namespace orvant

@@ -16,7 +16,8 @@ using ListRows = std::array<ListRow, kPairCount>;
 void convertPair(const PreparedText &text, int nr, CaptureByte &entry, ListRow *row = nullptr);
 
 // Converts all 1055 pairs (Nr. 1, 3, ..., 2109) in one pass into the table and,
-// when given, the list rows. Every field a reset clears is written.
+// when given, the list rows, and resets the entries between them (Nr. 2, 4,
+// ..., 2110): the table is then what a reset and the conversion leave.
 void buildByteTable(const PreparedText &text, ByteTable &table, ListRows *rows = nullptr);
 
 } // namespace orvant

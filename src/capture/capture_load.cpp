@@ -55,8 +55,7 @@ PreparedCapture readPreparedCapture(const std::filesystem::path &file)
 SettingsTexts decodeCapture(VarGlobal &state, const PreparedText &text, ListRows *rows)
 {
     state.captureText = text;
-    state.byteTable.reset();
-    buildByteTable(state.captureText, state.byteTable, rows);
+    buildByteTable(state.captureText, state.byteTable, rows); // reset included
     const CaptureNumbers numbers = captureNumbers(state.byteTable);
     state.frameNumber = numbers.frameNumber;
     state.byteCount = numbers.byteCount;
