@@ -114,6 +114,8 @@ std::unique_ptr<ChunkSync> makeChunkSync(SyncCall call)
     return std::make_unique<EachFileSync>();
 }
 
+// Measured over 1000 captures: syncfs about twice the rate of an fsync per file
+// and 1.4 times that of fsync after started write-back.
 SyncCall defaultSyncCall()
 {
     return SyncCall::FileSystem;
