@@ -22,11 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string reasonOf(int error)
-{
-    return std::generic_category().message(error);
-}
-
 // The file a write to target ends in: target, or the end of its chain of
 // links. A link that points nowhere yet names the file to make.
 fs::path followLinks(const fs::path &target, std::error_code &error)
@@ -128,6 +123,11 @@ int keepModeOf(const fs::path &target, int fd)
 
 } // namespace
 
+std::string systemErrorText(int error)
+{
+    return std::generic_category().message(error);
+}
+
 bool isAsideName(std::string_view fileName, std::string_view finalSuffix)
 {
     constexpr std::size_t kRandom = 6;
@@ -178,16 +178,16 @@ std::optional<std::string> AsideFile::create(const fs::path &target)
         if (fd_ < 0 && errno != EEXIST) {
             const int reason = errno;
             temp_.clear();
-            return reasonOf(reason);
+            return systemErrorText(reason);
         }
     }
     if (fd_ < 0) {
         temp_.clear();
-        return reasonOf(EEXIST);
+        return systemErrorText(EEXIST);
     }
     if (const int reason = keepModeOf(target_, fd_)) {
         discard();
-        return reasonOf(reason);
+        return systemErrorText(reason);
     }
     return std::nullopt;
 }
@@ -199,7 +199,7 @@ std::optional<std::string> AsideFile::write(std::string_view content)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return reasonOf(errno);
+            return systemErrorText(errno);
         }
         content.remove_prefix(static_cast<std::size_t>(n));
     }
@@ -209,7 +209,7 @@ std::optional<std::string> AsideFile::write(std::string_view content)
 std::optional<std::string> AsideFile::sync()
 {
     if (syncFile(fd_) != 0)
-        return reasonOf(errno);
+        return systemErrorText(errno);
     return std::nullopt;
 }
 
@@ -217,7 +217,7 @@ std::optional<std::string> AsideFile::close()
 {
     const int fd = std::exchange(fd_, -1);
     if (fd >= 0 && closeFile(fd) != 0)
-        return reasonOf(errno);
+        return systemErrorText(errno);
     return std::nullopt;
 }
 

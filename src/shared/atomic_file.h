@@ -15,6 +15,9 @@ namespace orvant {
 std::optional<std::string> writeFileAtomically(const std::filesystem::path &target,
                                                std::string_view content);
 
+// The system's text for an error number (errno).
+std::string systemErrorText(int error);
+
 // What the name of a temporary file holds between the final name and its six
 // random characters: ".<final name>.orvant-aside-XXXXXX".
 constexpr std::string_view kAsideMarker = ".orvant-aside-";

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <set>
-#include <system_error>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -16,11 +15,6 @@ namespace orvant {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string reasonOf(int error)
-{
-    return std::generic_category().message(error);
-}
 
 class EachFileSync : public ChunkSync
 {
@@ -50,9 +44,9 @@ public:
             {
             };
             if (::fstat(file.handle(), &info) != 0)
-                return reasonOf(errno);
+                return systemErrorText(errno);
             if (synced.insert(info.st_dev).second && ::syncfs(file.handle()) != 0)
-                return reasonOf(errno);
+                return systemErrorText(errno);
         }
         return std::nullopt;
     }
@@ -76,12 +70,12 @@ std::optional<std::string> syncFolder(const fs::path &folder)
     const int fd
         = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return reasonOf(errno);
+        return systemErrorText(errno);
     const bool synced = ::fsync(fd) == 0;
     const int error = errno;
     ::close(fd);
     if (!synced)
-        return reasonOf(error);
+        return systemErrorText(error);
     return std::nullopt;
 }
 #endif
