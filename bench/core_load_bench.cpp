@@ -1,7 +1,8 @@
 // One whole core load of a realistic capture read from a file in the page
-// cache, and each of its stages on its own.
+// cache, the same load from memory, and each of its stages on its own.
 #include "capture/capture_file.h"
 #include "capture/capture_load.h"
+#include "capture/capture_numbers.h"
 #include "capture/curve_samples.h"
 #include "capture/first_field.h"
 #include "capture/preparation.h"
@@ -10,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 
@@ -51,19 +53,40 @@ const LetEventsRun kNoEvents = [] {
     return true;
 };
 
+// What the window keeps of the stages: the settings texts.
+class KeptStages : public LoadStages
+{
+public:
+    void failed(const LoadError &) override { std::abort(); }
+    void decoded(const SettingsTexts &texts) override { benchmark::DoNotOptimize(texts); }
+};
+
 void BM_CoreLoad(benchmark::State &bench)
 {
     const auto &file = captureFile();
     Program program;
+    KeptStages stages;
     for (auto _ : bench) {
-        const PreparedCapture prepared = readPreparedCapture(file);
-        SettingsTexts texts = decodeCapture(*program.state, prepared.text, *program.rows);
-        buildCurveSamples(program.state->byteTable, program.state->curveTable, kNoEvents);
-        benchmark::DoNotOptimize(texts);
+        loadCapture(file, *program.state, stages, program.rows.get());
         benchmark::ClobberMemory();
     }
 }
 BENCHMARK(BM_CoreLoad);
+
+// Everything after the file is read: field, preparation, table, rows, numbers,
+// settings and samples, from memory.
+void BM_DecodeFromMemory(benchmark::State &bench)
+{
+    const std::string content = realisticHex() + "\r\n";
+    Program program;
+    KeptStages stages;
+    for (auto _ : bench) {
+        std::stringbuf in(content);
+        loadCapture(in, *program.state, stages, program.rows.get());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DecodeFromMemory);
 
 void BM_ReadPreparedCapture(benchmark::State &bench)
 {
@@ -105,7 +128,7 @@ void BM_DecodeCapture(benchmark::State &bench)
     const PreparedText text = prepareCaptureText(realisticHex());
     Program program;
     for (auto _ : bench) {
-        SettingsTexts texts = decodeCapture(*program.state, text, *program.rows);
+        SettingsTexts texts = decodeCapture(*program.state, text, program.rows.get());
         benchmark::DoNotOptimize(texts);
         benchmark::ClobberMemory();
     }
@@ -127,7 +150,8 @@ void BM_BuildByteTable(benchmark::State &bench)
     const PreparedText text = prepareCaptureText(realisticHex());
     Program program;
     for (auto _ : bench) {
-        CaptureNumbers numbers = buildByteTable(text, program.state->byteTable, *program.rows);
+        buildByteTable(text, program.state->byteTable, program.rows.get());
+        CaptureNumbers numbers = captureNumbers(program.state->byteTable);
         benchmark::DoNotOptimize(numbers);
         benchmark::ClobberMemory();
     }
@@ -137,8 +161,9 @@ BENCHMARK(BM_BuildByteTable);
 void BM_DecodeSettings(benchmark::State &bench)
 {
     Program program;
-    const CaptureNumbers numbers = buildByteTable(prepareCaptureText(realisticHex()),
-                                                  program.state->byteTable, *program.rows);
+    buildByteTable(prepareCaptureText(realisticHex()), program.state->byteTable,
+                   program.rows.get());
+    const CaptureNumbers numbers = captureNumbers(program.state->byteTable);
     for (auto _ : bench) {
         SettingsTexts texts = decodeSettings(program.state->byteTable, numbers);
         benchmark::DoNotOptimize(texts);
@@ -149,7 +174,8 @@ BENCHMARK(BM_DecodeSettings);
 void BM_BuildCurveSamples(benchmark::State &bench)
 {
     Program program;
-    buildByteTable(prepareCaptureText(realisticHex()), program.state->byteTable, *program.rows);
+    buildByteTable(prepareCaptureText(realisticHex()), program.state->byteTable,
+                   program.rows.get());
     for (auto _ : bench) {
         buildCurveSamples(program.state->byteTable, program.state->curveTable, kNoEvents);
         benchmark::ClobberMemory();

@@ -1,7 +1,6 @@
 // The export: building the 1581 lines, writing them aside and into place, and
 // one capture of orvant-export from its file to its data file.
 #include "capture/capture_load.h"
-#include "capture/curve_samples.h"
 #include "capture_builder.h"
 #include "export/batch_export.h"
 #include "export/export_file.h"
@@ -33,13 +32,12 @@ struct Loaded
     std::filesystem::path file = test::writeFile(folder.path() / "capture.log", realisticHex());
     std::filesystem::path exportFolder = folder.path() / "out";
     std::unique_ptr<VarGlobal> state = std::make_unique<VarGlobal>();
-    std::unique_ptr<ListRows> rows = std::make_unique<ListRows>();
 
     Loaded()
     {
         std::filesystem::create_directory(exportFolder);
-        decodeCapture(*state, readPreparedCapture(file).text, *rows);
-        buildCurveSamples(state->byteTable, state->curveTable);
+        LoadStages quiet;
+        loadCapture(file, *state, quiet);
     }
 };
 

@@ -1,11 +1,8 @@
-// The non-yielding stages of a load and the curve samples, twice on one
-// program state: the input's first field is the first capture, the field after
-// it the second, so the second curve build meets the samples the first left.
+// The load pipeline, twice on one program state: the input's first field is
+// the first capture, the field after it the second, so the second curve build
+// meets the samples the first left.
 #include "capture/byte_conversion.h"
 #include "capture/capture_load.h"
-#include "capture/curve_samples.h"
-#include "capture/first_field.h"
-#include "capture/preparation.h"
 #include "capture/settings_decoder.h"
 #include "capture/settings_tables.h"
 #include "decodable_texts.h"
@@ -221,25 +218,60 @@ void checkCurve(const ByteTable &table, const CurveTable &before, const CurveTab
     }
 }
 
-void load(std::streambuf &input, VarGlobal &state, ListRows &rows)
+// Checks every stage of the load as the pipeline reaches it.
+class CheckedStages : public LoadStages
 {
-    const FirstField field = readFirstField(input, kCaptureTextLength);
-    const PreparedText text = prepareCaptureText(field.text);
-    checkPreparation(field.text, text);
-
-    const SettingsTexts texts = decodeCapture(state, text, rows);
-    FUZZ_CHECK(state.captureText == text);
-    checkByteTable(state, rows);
-    checkSettings(state, texts);
-
-    const auto before = std::make_unique<CurveTable>(state.curveTable);
-    int yields = 0;
-    const bool finished = buildCurveSamples(state.byteTable, state.curveTable, [&yields] {
+public:
+    CheckedStages(const VarGlobal &state, const ListRows &rows)
+        : state_(state)
+        , rows_(rows)
+    {
+    }
+    void failed(const LoadError &) override { ++failures; }
+    void read(std::string_view field, const PreparedText &text) override
+    {
+        checkPreparation(field, text);
+        text_ = text;
+        before = std::make_unique<CurveTable>(state_.curveTable);
+    }
+    void decoded(const SettingsTexts &texts) override
+    {
+        FUZZ_CHECK(state_.captureText == text_);
+        checkByteTable(state_, rows_);
+        checkSettings(state_, texts);
+        ++decodes;
+    }
+    bool letEventsRun() override
+    {
         ++yields;
         return true;
-    });
-    FUZZ_CHECK(finished && yields == kSampleCount);
-    checkCurve(state.byteTable, *before, state.curveTable);
+    }
+
+    std::unique_ptr<CurveTable> before;
+    int failures = 0;
+    int decodes = 0;
+    int yields = 0;
+
+private:
+    const VarGlobal &state_;
+    const ListRows &rows_;
+    PreparedText text_;
+};
+
+void load(std::streambuf &input, VarGlobal &state, ListRows &rows)
+{
+    const PreparedText earlier = state.captureText;
+    CheckedStages stages(state, rows);
+    const LoadEnd end = loadCapture(input, state, stages, &rows);
+    if (end == LoadEnd::Failed) {
+        // No field at all: nothing of the program's state changes.
+        FUZZ_CHECK(stages.failures == 1 && stages.decodes == 0 && stages.yields == 0);
+        FUZZ_CHECK(state.captureText == earlier);
+        return;
+    }
+    FUZZ_CHECK(end == LoadEnd::Complete && stages.failures == 0);
+    FUZZ_CHECK(stages.decodes == 1 && stages.yields == kSampleCount);
+    checkCurve(state.byteTable, *stages.before, state.curveTable);
 }
 
 } // namespace

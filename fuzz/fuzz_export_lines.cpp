@@ -3,9 +3,6 @@
 // input: 1581 lines of known length, each ended by CR LF, whatever bytes the
 // tables hold.
 #include "capture/capture_load.h"
-#include "capture/curve_samples.h"
-#include "capture/first_field.h"
-#include "capture/preparation.h"
 #include "export/export_file.h"
 #include "fuzz_check.h"
 #include "shared/var_global.h"
@@ -22,11 +19,10 @@ namespace {
 
 using namespace orvant;
 
-void load(std::streambuf &input, VarGlobal &state, ListRows &rows)
+void load(std::streambuf &input, VarGlobal &state)
 {
-    const FirstField field = readFirstField(input, kCaptureTextLength);
-    decodeCapture(state, prepareCaptureText(field.text), rows);
-    buildCurveSamples(state.byteTable, state.curveTable);
+    LoadStages quiet;
+    loadCapture(input, state, quiet);
 }
 
 // Seconds since 1970 from the bytes left over, kept where the clock's
@@ -131,9 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     std::stringbuf input(std::string(reinterpret_cast<const char *>(data), size), std::ios::in);
     const auto state = std::make_unique<VarGlobal>();
-    const auto rows = std::make_unique<ListRows>();
-    load(input, *state, *rows);
-    load(input, *state, *rows);
+    load(input, *state);
+    load(input, *state);
 
     const ExportTime time = ExportTime::at(momentOf(input));
     checkTime(time);

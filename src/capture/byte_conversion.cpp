@@ -1,6 +1,8 @@
 #include "capture/byte_conversion.h"
 
-#include "capture/capture_numbers.h"
+#include "shared/binary_text.h"
+#include "shared/decimal_text.h"
+#include "shared/hex_digit.h"
 
 #include <cstring>
 
@@ -8,69 +10,109 @@ namespace orvant {
 
 namespace {
 
+// The columns of a byte's rows: width, and where each stands (0-based) in the
+// list row and in the export's rowText. Blanks fill every gap.
+enum class Column { Nr, Hex, Decimal, Binary, Character };
+
+struct ColumnPlace
+{
+    Column column;
+    std::size_t width;
+    std::size_t listAt;
+    std::size_t exportAt;
+};
+
+constexpr std::array<ColumnPlace, 5> kColumns = {{
+    {Column::Nr, 4, 0, 0},
+    {Column::Hex, 2, 6, 10},
+    {Column::Decimal, 3, 11, 17},
+    {Column::Binary, 8, 16, 24},
+    {Column::Character, 1, 26, 37},
+}};
+
+constexpr std::size_t kListRowWidth = ListRow::size();
+constexpr std::size_t kExportRowWidth = decltype(CaptureByte::rowText)::size();
+
+enum class RowKind { List, Export };
+
+constexpr std::size_t columnAt(RowKind kind, Column column)
+{
+    for (const ColumnPlace &place : kColumns) {
+        if (place.column == column)
+            return kind == RowKind::List ? place.listAt : place.exportAt;
+    }
+    return 0;
+}
+
 // A character's digit index: its value as an upper-case hex digit, or 16 for
 // any other character, which counts 0 and has blank bits.
 constexpr int kNonDigit = 16;
 constexpr int kDigitIndexes = 17;
 
-constexpr std::array<unsigned char, 256> kDigitIndex = [] {
-    std::array<unsigned char, 256> index {};
-    index.fill(kNonDigit);
-    for (int v = 0; v < 16; ++v)
-        index[static_cast<unsigned char>("0123456789ABCDEF"[v])] = static_cast<unsigned char>(v);
-    return index;
-}();
-
-// What a pair gives besides its own two characters, for every two digit
-// indexes. Worked out at compile time: a load converts 1055 pairs.
-struct PairTexts
+constexpr int digitIndex(char c)
 {
-    std::int16_t highValue = 0;
-    std::int16_t lowValue = 0;
-    std::array<char, 3> decimal {}; // left-aligned, blank-filled
-    std::array<char, 8> binary {}; // high digit's bits, then the low digit's
-    char character = 0;
-};
-
-constexpr void writeBits(int index, char *out)
-{
-    for (int i = 0; i < 4; ++i)
-        out[i] = index == kNonDigit ? ' ' : (index >> (3 - i)) & 1 ? '1' : '0';
+    const int value = hexDigitValue(c, HexLetters::UpperCase);
+    return value == kNoHexDigit ? kNonDigit : value;
 }
 
-constexpr PairTexts pairTextsOf(int highIndex, int lowIndex)
+// What a pair gives besides its own two characters and its Nr., for every two
+// digit indexes: the entry, rowText included, and the list row, with blanks
+// where the pair's characters and Nr. go. Worked out once: a load converts
+// 1055 pairs and copies each entry whole.
+struct PairTexts
+{
+    CaptureByte entry;
+    ListRow listRow;
+};
+
+void writeDigitBits(int index, char *out)
+{
+    if (index == kNonDigit)
+        std::memset(out, ' ', 4);
+    else
+        writeBits(out, static_cast<unsigned>(index), 4);
+}
+
+template<std::size_t Width> void writeRowTemplate(RowKind kind, const CaptureByte &entry, char *row)
+{
+    std::memset(row, ' ', Width);
+    std::memcpy(row + columnAt(kind, Column::Decimal), entry.decimalText.data(), 3);
+    std::memcpy(row + columnAt(kind, Column::Binary), entry.binaryText.data(), 8);
+    row[columnAt(kind, Column::Character)] = entry.character[0];
+}
+
+PairTexts pairTextsOf(int highIndex, int lowIndex)
 {
     PairTexts texts;
-    texts.highValue = static_cast<std::int16_t>(highIndex == kNonDigit ? 0 : highIndex);
-    texts.lowValue = static_cast<std::int16_t>(lowIndex == kNonDigit ? 0 : lowIndex);
-    const int value = 16 * texts.highValue + texts.lowValue;
-    texts.decimal = {' ', ' ', ' '};
-    int at = 0;
-    if (value >= 100)
-        texts.decimal[at++] = static_cast<char>('0' + value / 100);
-    if (value >= 10)
-        texts.decimal[at++] = static_cast<char>('0' + value / 10 % 10);
-    texts.decimal[at] = static_cast<char>('0' + value % 10);
-    writeBits(highIndex, texts.binary.data());
-    writeBits(lowIndex, texts.binary.data() + 4);
-    texts.character = static_cast<char>(value);
+    CaptureByte &entry = texts.entry;
+    entry.highValue = static_cast<std::int16_t>(highIndex == kNonDigit ? 0 : highIndex);
+    entry.lowValue = static_cast<std::int16_t>(lowIndex == kNonDigit ? 0 : lowIndex);
+    const int value = 16 * entry.highValue + entry.lowValue;
+    writeLeftAligned(entry.decimalText.data(), 3, value);
+    writeDigitBits(highIndex, entry.highBits.data());
+    writeDigitBits(lowIndex, entry.lowBits.data());
+    std::memcpy(entry.binaryText.data(), entry.highBits.data(), 4);
+    std::memcpy(entry.binaryText.data() + 4, entry.lowBits.data(), 4);
+    entry.character[0] = static_cast<char>(value);
+    writeRowTemplate<kExportRowWidth>(RowKind::Export, entry, entry.rowText.data());
+    writeRowTemplate<kListRowWidth>(RowKind::List, entry, texts.listRow.data());
     return texts;
 }
 
-constexpr std::array<PairTexts, kDigitIndexes *kDigitIndexes> kPairTexts = [] {
-    std::array<PairTexts, kDigitIndexes * kDigitIndexes> all {};
-    for (int high = 0; high < kDigitIndexes; ++high) {
-        for (int low = 0; low < kDigitIndexes; ++low)
-            all[high * kDigitIndexes + low] = pairTextsOf(high, low);
-    }
-    return all;
-}();
+using AllPairTexts = std::array<PairTexts, kDigitIndexes * kDigitIndexes>;
 
-const PairTexts &pairTextsOf(const std::array<char, 2> &hex)
+const AllPairTexts &allPairTexts()
 {
-    const int high = kDigitIndex[static_cast<unsigned char>(hex[0])];
-    const int low = kDigitIndex[static_cast<unsigned char>(hex[1])];
-    return kPairTexts[static_cast<std::size_t>(high * kDigitIndexes + low)];
+    static const AllPairTexts all = [] {
+        AllPairTexts texts;
+        for (int high = 0; high < kDigitIndexes; ++high) {
+            for (int low = 0; low < kDigitIndexes; ++low)
+                texts[static_cast<std::size_t>(high * kDigitIndexes + low)]
+                    = pairTextsOf(high, low);
+        }
+        return texts;
+    }();
+    return all;
 }
 
 // The pair at Nr. as the table shows it.
@@ -88,97 +130,51 @@ std::array<char, 2> hexAt(const PreparedText &text, int nr)
 // Nr. right-aligned in 4 characters, for every odd Nr. of a load.
 constexpr auto kNrTexts = rightAlignedTexts<4, kPairCount>(kFirstNr, 2);
 
-struct NrText
+std::array<char, 4> nrText(int nr)
 {
-    std::array<char, 4> text;
-    explicit NrText(int nr)
-    {
-        if (nr >= kFirstNr && nr <= kLastNr && nr % 2 == 1)
-            text = kNrTexts[static_cast<std::size_t>(nr / 2)];
-        else
-            writeRightAligned(text.data(), 4, nr);
-    }
-};
+    if (nr >= kFirstNr && nr <= kLastNr && nr % 2 == 1)
+        return kNrTexts[static_cast<std::size_t>(nr / 2)];
+    std::array<char, 4> text {};
+    writeRightAligned(text.data(), 4, nr);
+    return text;
+}
 
-// The entry and its rowText: Nr. 4, 6 blanks, HEX, 5 blanks, DEZ (3), 4 blanks,
-// BIN, 5 blanks, SGN. Written from the looked-up texts, never read back.
-void writeEntry(const std::array<char, 2> &hex, const PairTexts &texts, const NrText &nr,
-                CaptureByte &entry)
+// The entry (and its list row) from the pair's template: the pair's own
+// characters and Nr. put in.
+void convert(const AllPairTexts &all, const std::array<char, 2> &hex, const std::array<char, 4> &nr,
+             CaptureByte &entry, ListRow *row)
 {
+    const PairTexts &texts
+        = all[static_cast<std::size_t>(digitIndex(hex[0]) * kDigitIndexes + digitIndex(hex[1]))];
+    entry = texts.entry;
     std::memcpy(entry.hexText.data(), hex.data(), 2);
     entry.highDigit[0] = hex[0];
     entry.lowDigit[0] = hex[1];
-    entry.highValue = texts.highValue;
-    entry.lowValue = texts.lowValue;
-    std::memcpy(entry.decimalText.data(), texts.decimal.data(), 3);
-    std::memcpy(entry.highBits.data(), texts.binary.data(), 4);
-    std::memcpy(entry.lowBits.data(), texts.binary.data() + 4, 4);
-    std::memcpy(entry.binaryText.data(), texts.binary.data(), 8);
-    entry.character[0] = texts.character;
-
-    char *row = entry.rowText.data();
-    std::memset(row, ' ', 38);
-    std::memcpy(row, nr.text.data(), 4);
-    std::memcpy(row + 10, hex.data(), 2);
-    std::memcpy(row + 17, texts.decimal.data(), 3);
-    std::memcpy(row + 24, texts.binary.data(), 8);
-    row[37] = texts.character;
-}
-
-// Nr. 4, 2 blanks, HEX, 3 blanks, DEZ (3), 2 blanks, BIN, 2 blanks, SGN.
-void writeListRow(const NrText &nr, const char *hex, const char *decimal, const char *binary,
-                  char character, ListRow &row)
-{
-    char *out = row.data();
-    std::memset(out, ' ', 27);
-    std::memcpy(out, nr.text.data(), 4);
-    std::memcpy(out + 6, hex, 2);
-    std::memcpy(out + 11, decimal, 3);
-    std::memcpy(out + 16, binary, 8);
-    out[26] = character;
+    std::memcpy(entry.rowText.data() + columnAt(RowKind::Export, Column::Nr), nr.data(), 4);
+    std::memcpy(entry.rowText.data() + columnAt(RowKind::Export, Column::Hex), hex.data(), 2);
+    if (row) {
+        *row = texts.listRow;
+        std::memcpy(row->data() + columnAt(RowKind::List, Column::Nr), nr.data(), 4);
+        std::memcpy(row->data() + columnAt(RowKind::List, Column::Hex), hex.data(), 2);
+    }
 }
 
 } // namespace
 
-std::optional<int> hexDigitValue(char c)
+void convertPair(const PreparedText &text, int nr, CaptureByte &entry, ListRow *row)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return std::nullopt;
+    convert(allPairTexts(), hexAt(text, nr), nrText(nr), entry, row);
 }
 
-void convertPair(const PreparedText &text, int nr, CaptureByte &entry)
+void buildByteTable(const PreparedText &text, ByteTable &table, ListRows *rows)
 {
-    const auto hex = hexAt(text, nr);
-    writeEntry(hex, pairTextsOf(hex), NrText(nr), entry);
-}
-
-ListRow listRow(int nr, const CaptureByte &entry)
-{
-    ListRow row;
-    writeListRow(NrText(nr), entry.hexText.data(), entry.decimalText.data(),
-                 entry.binaryText.data(), entry.character[0], row);
-    return row;
-}
-
-CaptureNumbers buildByteTable(const PreparedText &text, ByteTable &table, ListRows &rows)
-{
-    CaptureNumbers numbers;
+    const AllPairTexts &all = allPairTexts();
     for (int nr = kFirstNr; nr <= kLastNr; nr += 2) {
-        const auto hex = hexAt(text, nr);
-        const PairTexts &texts = pairTextsOf(hex);
-        const NrText nrText(nr);
-        writeEntry(hex, texts, nrText, table.at(nr));
-        if (nr == 43)
-            numbers.frameNumber = frameNumber(table);
-        if (nr == 51)
-            numbers.byteCount = byteCount(table);
-        writeListRow(nrText, hex.data(), texts.decimal.data(), texts.binary.data(), texts.character,
-                     rows[static_cast<std::size_t>(nr / 2)]);
+        const auto i = static_cast<std::size_t>(nr / 2);
+        convert(all, hexAt(text, nr), kNrTexts[i], table.at(nr), rows ? &(*rows)[i] : nullptr);
+        // In the same pass: the entry after it is never converted.
+        table.at(nr + 1).reset();
     }
-    return numbers;
 }
 
 } // namespace orvant

@@ -119,22 +119,30 @@ std::unique_ptr<RegularFileBuf> openRegularFile(const fs::path &file, LoadError 
     return std::make_unique<RegularFileBuf>(fd);
 }
 
-CaptureField readCaptureField(const fs::path &file, std::size_t keep)
+CaptureField readCaptureField(std::streambuf &text, std::size_t keep)
 {
     CaptureField result;
-    LoadError error;
-    const auto in = openRegularFile(file, error);
-    if (!in) {
-        result.error = error;
-        return result;
-    }
-    FirstField field = readFirstField(*in, keep);
-    if (in->readFailed())
-        result.error = LoadError::accessError();
-    else if (!field.found)
+    FirstField field = readFirstField(text, keep);
+    if (!field.found)
         result.error = LoadError::inputPastEnd();
     result.text = std::move(field.text);
     result.longer = field.longer;
+    return result;
+}
+
+CaptureField readCaptureField(const fs::path &file, std::size_t keep)
+{
+    LoadError error;
+    const auto in = openRegularFile(file, error);
+    if (!in) {
+        CaptureField failed;
+        failed.error = error;
+        return failed;
+    }
+    CaptureField result = readCaptureField(*in, keep);
+    // A failed read looks like the end of the file to the field reader.
+    if (in->readFailed())
+        result.error = LoadError::accessError();
     return result;
 }
 

@@ -23,6 +23,8 @@ struct CaptureField
 };
 
 CaptureField readCaptureField(const std::filesystem::path &file, std::size_t keep);
+// The same from a text already open; only a missing field fails.
+CaptureField readCaptureField(std::streambuf &text, std::size_t keep);
 
 // A read-only stream over an open regular file; it remembers a failed read,
 // which would otherwise look like the end of the file.

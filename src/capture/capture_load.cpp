@@ -1,9 +1,45 @@
 #include "capture/capture_load.h"
 
 #include "capture/capture_file.h"
+#include "capture/capture_numbers.h"
+#include "capture/curve_samples.h"
+#include "capture/load_path.h"
 #include "capture/preparation.h"
+#include "shared/folders.h"
 
 namespace orvant {
+
+namespace {
+
+// Stages 2 to 4 after the field was read.
+LoadEnd loadField(const CaptureField &field, VarGlobal &state, LoadStages &stages, ListRows *rows)
+{
+    if (field.error) {
+        stages.failed(*field.error);
+        return LoadEnd::Failed;
+    }
+    const PreparedText text = prepareCaptureText(field.text);
+    stages.read(field.text, text);
+    stages.decoded(decodeCapture(state, text, rows));
+    const bool complete = buildCurveSamples(state.byteTable, state.curveTable,
+                                            [&stages] { return stages.letEventsRun(); });
+    return complete ? LoadEnd::Complete : LoadEnd::Stopped;
+}
+
+} // namespace
+
+LoadEnd loadCapture(const std::filesystem::path &file, VarGlobal &state, LoadStages &stages,
+                    ListRows *rows)
+{
+    if (!endsWithLogExtension(pathText(file)))
+        stages.extensionWarning();
+    return loadField(readCaptureField(file, kCaptureTextLength), state, stages, rows);
+}
+
+LoadEnd loadCapture(std::streambuf &text, VarGlobal &state, LoadStages &stages, ListRows *rows)
+{
+    return loadField(readCaptureField(text, kCaptureTextLength), state, stages, rows);
+}
 
 PreparedCapture readPreparedCapture(const std::filesystem::path &file)
 {
@@ -16,11 +52,11 @@ PreparedCapture readPreparedCapture(const std::filesystem::path &file)
     return result;
 }
 
-SettingsTexts decodeCapture(VarGlobal &state, const PreparedText &text, ListRows &rows)
+SettingsTexts decodeCapture(VarGlobal &state, const PreparedText &text, ListRows *rows)
 {
     state.captureText = text;
-    state.byteTable.reset();
-    const CaptureNumbers numbers = buildByteTable(state.captureText, state.byteTable, rows);
+    buildByteTable(state.captureText, state.byteTable, rows); // reset included
+    const CaptureNumbers numbers = captureNumbers(state.byteTable);
     state.frameNumber = numbers.frameNumber;
     state.byteCount = numbers.byteCount;
     return decodeSettings(state.byteTable, numbers);

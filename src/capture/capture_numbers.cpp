@@ -1,12 +1,13 @@
 #include "capture/capture_numbers.h"
 
-#include "capture/byte_conversion.h"
+#include "shared/hex_digit.h"
 
 namespace orvant {
 
 int digitCharacterValue(const CaptureByte &entry)
 {
-    return hexDigitValue(entry.character[0]).value_or(0);
+    const int value = hexDigitValue(entry.character[0], HexLetters::UpperCase);
+    return value == kNoHexDigit ? 0 : value;
 }
 
 std::int16_t frameNumber(const ByteTable &table)
@@ -21,6 +22,11 @@ std::int32_t byteCount(const ByteTable &table)
     for (const int nr : {45, 47, 49, 51})
         count = 16 * count + digitCharacterValue(table.at(nr));
     return count;
+}
+
+CaptureNumbers captureNumbers(const ByteTable &table)
+{
+    return {frameNumber(table), byteCount(table)};
 }
 
 } // namespace orvant

@@ -1,27 +1,14 @@
 #include "capture/curve_samples.h"
 
+#include "shared/decimal_text.h"
+#include "shared/hex_digit.h"
+
 #include <array>
 #include <cstring>
 
 namespace orvant {
 
 namespace {
-
-// Digit value of a character for "&H" numbers, either letter case; -1 for any other.
-constexpr std::array<signed char, 256> kAnyCaseDigit = [] {
-    std::array<signed char, 256> digits {};
-    digits.fill(-1);
-    for (int v = 0; v < 16; ++v) {
-        digits[static_cast<unsigned char>("0123456789ABCDEF"[v])] = static_cast<signed char>(v);
-        digits[static_cast<unsigned char>("0123456789abcdef"[v])] = static_cast<signed char>(v);
-    }
-    return digits;
-}();
-
-int anyCaseHexValue(char c)
-{
-    return kAnyCaseDigit[static_cast<unsigned char>(c)];
-}
 
 // The number texts of the rows; other numbers are written digit by digit.
 constexpr auto kSampleNumbers = rightAlignedTexts<4, kSampleCount>(1, 1);
@@ -47,9 +34,9 @@ void writeValue(char *out, int value)
 
 std::optional<int> sampleValueOf(char high, char low)
 {
-    const int h = anyCaseHexValue(high);
-    const int l = anyCaseHexValue(low);
-    if (h < 0 || l < 0)
+    const int h = hexDigitValue(high, HexLetters::EitherCase);
+    const int l = hexDigitValue(low, HexLetters::EitherCase);
+    if (h == kNoHexDigit || l == kNoHexDigit)
         return std::nullopt;
     return 16 * h + l;
 }

@@ -1,21 +1,22 @@
 #include "capture/settings_decoder.h"
 
+#include "shared/binary_text.h"
+
 namespace orvant {
 
 namespace {
 
-// The binary text a complete byte has, bit 7 first.
-FixedText<8> binaryTextOf(unsigned char byte)
-{
-    FixedText<8> bits;
-    for (int i = 0; i < 8; ++i)
-        bits[static_cast<std::size_t>(i)] = (byte >> (7 - i)) & 1 ? '1' : '0';
+// The binary text every complete byte has, bit 7 first.
+constexpr auto kByteBits = [] {
+    std::array<std::array<char, 8>, 256> bits {};
+    for (unsigned b = 0; b < 256; ++b)
+        writeBits(bits[b].data(), b, 8);
     return bits;
-}
+}();
 
 bool isByte(const CaptureByte &entry, unsigned char byte)
 {
-    return entry.binaryText == binaryTextOf(byte);
+    return entry.binaryText.view() == std::string_view(kByteBits[byte].data(), 8);
 }
 
 void applyDefaults(SettingsTexts &texts, std::span<const ParameterText> defaults)

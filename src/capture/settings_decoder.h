@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/byte_conversion.h"
+#include "capture/capture_numbers.h"
 #include "capture/settings_tables.h"
 #include "shared/capture_byte.h"
 

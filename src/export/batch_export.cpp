@@ -3,12 +3,14 @@
 #include "capture/capture_load.h"
 #include "capture/load_path.h"
 #include "shared/atomic_file.h"
+#include "shared/durable_chunk.h"
 #include "shared/folders.h"
 
 #include <algorithm>
 #include <memory>
 #include <ostream>
 #include <set>
+#include <vector>
 
 namespace orvant {
 
@@ -100,16 +102,25 @@ void reportLoadError(std::ostream &err, std::string_view capture, const LoadErro
 }
 
 // The viewer warns and loads the file all the same.
-void warnExtension(std::ostream &err, std::string_view capture)
+class BatchStages : public LoadStages
 {
-    if (!endsWithLogExtension(capture))
-        err << capture << ": " << extensionWarningText() << '\n';
-}
+public:
+    BatchStages(std::ostream &err, std::string_view capture)
+        : err_(err)
+        , capture_(capture)
+    {
+    }
+    void extensionWarning() override { err_ << capture_ << ": " << extensionWarningText() << '\n'; }
+
+private:
+    std::ostream &err_;
+    std::string_view capture_;
+};
 
 CaptureExport exportOf(std::string_view capture, const BatchIo &io)
 {
-    warnExtension(io.err, capture);
-    return exportFreshCapture(pathFromText(std::string(capture)), ExportTime::at(io.now()));
+    BatchStages stages(io.err, capture);
+    return exportFreshCapture(pathFromText(std::string(capture)), ExportTime::at(io.now()), stages);
 }
 
 int exportToStdout(const std::string &capture, const BatchIo &io)
@@ -128,18 +139,36 @@ int exportToStdout(const std::string &capture, const BatchIo &io)
     return kBatchOk;
 }
 
-// One run into a folder: the output names written so far.
+constexpr std::string_view kOutputSuffix = " Data File.txt";
+
+// Removes the files an interrupted run left aside in the folder: only this
+// command's, known by their names.
+void removeLeftAsideFiles(const std::filesystem::path &folder)
+{
+    std::error_code error;
+    std::filesystem::directory_iterator entry(folder, error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::error_code ignored;
+        if (isAsideName(pathText(entry->path().filename()), kOutputSuffix)
+            && entry->symlink_status(ignored).type() == std::filesystem::file_type::regular)
+            std::filesystem::remove(entry->path(), ignored);
+    }
+}
+
+// One run into a folder: captures are written aside chunk by chunk and
+// reported written only once their chunk is durable in place.
 class FolderRun
 {
 public:
-    FolderRun(std::filesystem::path folder, const BatchIo &io)
+    FolderRun(std::filesystem::path folder, const BatchIo &io, ChunkSync &sync)
         : folder_(std::move(folder))
         , io_(io)
+        , chunk_(sync)
     {
     }
 
-    // Returns false when the capture was not written.
-    bool exportCapture(const std::string &capture)
+    // Returns false when the capture failed before its chunk is committed.
+    bool add(const std::string &capture)
     {
         const CaptureExport result = exportOf(capture, io_);
         if (result.error) {
@@ -153,19 +182,56 @@ public:
                     << " was already written by this run\n";
             return false;
         }
-        if (const auto failure = writeFileAtomically(target, result.content)) {
-            io_.err << capture << ": " << pathText(target) << " could not be created: " << *failure
-                    << '\n';
+        if (const auto failure = chunk_.add(target, result.content)) {
+            reportNotCreated(capture, target, *failure);
             return false;
         }
+        // Taken from now on; given back if the chunk fails.
         written_.insert(outputKey(name));
-        io_.out << capture << ": " << pathText(target) << '\n';
+        pending_.push_back({capture, target, outputKey(name)});
         return true;
     }
 
+    bool chunkFull() const { return pending_.size() >= io_.chunkSize; }
+
+    // Returns false when a capture of the chunk failed.
+    bool commit()
+    {
+        const auto results = chunk_.commit();
+        bool allWritten = true;
+        for (std::size_t i = 0; i < pending_.size(); ++i) {
+            const Pending &p = pending_[i];
+            if (results[i]) {
+                written_.erase(p.key);
+                reportNotCreated(p.capture, p.target, *results[i]);
+                allWritten = false;
+            } else {
+                io_.out << p.capture << ": " << pathText(p.target) << '\n';
+            }
+        }
+        pending_.clear();
+        return allWritten;
+    }
+
 private:
+    struct Pending
+    {
+        std::string capture;
+        std::filesystem::path target;
+        std::string key;
+    };
+
+    void reportNotCreated(std::string_view capture, const std::filesystem::path &target,
+                          const std::string &reason)
+    {
+        io_.err << capture << ": " << pathText(target) << " could not be created: " << reason
+                << '\n';
+    }
+
     std::filesystem::path folder_;
     const BatchIo &io_;
+    DurableChunk chunk_;
+    std::vector<Pending> pending_;
     std::set<std::string> written_;
 };
 
@@ -177,11 +243,16 @@ int exportToFolder(const BatchOptions &options, const BatchIo &io)
         io.err << kProgram << ": the folder " << pathText(folder) << " does not exist\n";
         return kBatchFailed;
     }
-    FolderRun run(folder, io);
+    removeLeftAsideFiles(folder);
+    const std::unique_ptr<ChunkSync> ownSync = io.sync ? nullptr : makeChunkSync(defaultSyncCall());
+    FolderRun run(folder, io, io.sync ? *io.sync : *ownSync);
     bool allWritten = true;
-    for (const std::string &capture : options.captures)
-        allWritten = run.exportCapture(capture) && allWritten;
-    return allWritten ? kBatchOk : kBatchFailed;
+    for (const std::string &capture : options.captures) {
+        allWritten = run.add(capture) && allWritten;
+        if (run.chunkFull())
+            allWritten = run.commit() && allWritten;
+    }
+    return run.commit() && allWritten ? kBatchOk : kBatchFailed;
 }
 
 } // namespace
@@ -248,22 +319,41 @@ std::string batchOutputName(const std::filesystem::path &capture)
     return name + " Data File.txt";
 }
 
-CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time)
+CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time,
+                                 LoadStages &stages)
 {
+    // Failures are returned, not shown: only the read can fail.
+    class Failure : public LoadStages
+    {
+    public:
+        explicit Failure(LoadStages &caller)
+            : caller_(caller)
+        {
+        }
+        void extensionWarning() override { caller_.extensionWarning(); }
+        void failed(const LoadError &error) override { this->error = error; }
+        std::optional<LoadError> error;
+
+    private:
+        LoadStages &caller_;
+    } seen(stages);
+
     CaptureExport result;
-    const PreparedCapture prepared = readPreparedCapture(capture);
-    if (prepared.error) {
-        result.error = prepared.error;
+    // Large tables: on the heap, fresh for every capture. No list rows.
+    const auto state = std::make_unique<VarGlobal>();
+    if (loadCapture(capture, *state, seen) == LoadEnd::Failed) {
+        result.error = seen.error;
         return result;
     }
-    // Large tables: on the heap, fresh for every capture.
-    const auto state = std::make_unique<VarGlobal>();
-    const auto rows = std::make_unique<ListRows>();
-    decodeCapture(*state, prepared.text, *rows);
-    buildCurveSamples(state->byteTable, state->curveTable);
     result.content
         = exportContent(state->captureText, state->byteTable, state->curveTable, line1Time);
     return result;
+}
+
+CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time)
+{
+    LoadStages quiet;
+    return exportFreshCapture(capture, line1Time, quiet);
 }
 
 int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)

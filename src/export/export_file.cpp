@@ -1,6 +1,7 @@
 #include "export/export_file.h"
 
 #include "shared/atomic_file.h"
+#include "shared/decimal_text.h"
 #include "shared/folders.h"
 
 #include <array>

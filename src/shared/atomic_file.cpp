@@ -1,11 +1,16 @@
 #include "shared/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <random>
 #include <system_error>
+#include <utility>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,79 +18,241 @@
 
 namespace orvant {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-std::string reasonOf(int error)
+// The file a write to target ends in: target, or the end of its chain of
+// links. A link that points nowhere yet names the file to make.
+fs::path followLinks(const fs::path &target, std::error_code &error)
 {
-    return std::generic_category().message(error);
+    constexpr int kMaxLinks = 40; // as the system counts before it gives up
+    fs::path file = target;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        const fs::file_status status = fs::symlink_status(file, error);
+        if (status.type() == fs::file_type::not_found)
+            error.clear();
+        if (error || !fs::is_symlink(status))
+            return file;
+        const fs::path next = fs::read_symlink(file, error);
+        if (error)
+            return file;
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return file;
 }
 
-#ifndef _WIN32
-bool writeAll(int fd, std::string_view content)
+// ".<name>.orvant-aside-XXXXXX", the name cut from the front where the whole
+// would be longer than a file name may be; its end stays for isAsideName.
+fs::path asideName(const fs::path &target)
 {
-    while (!content.empty()) {
-        const ssize_t n = ::write(fd, content.data(), content.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
+    constexpr std::size_t kMaxName = 255;
+    constexpr std::size_t kRandom = 6;
+    constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+    auto name = target.filename().native();
+    const std::size_t room = kMaxName - 1 - kAsideMarker.size() - kRandom;
+    if (name.size() > room)
+        name.erase(0, name.size() - room);
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    fs::path::string_type tail(kRandom, '0');
+    for (auto &c : tail)
+        c = static_cast<fs::path::value_type>(kLetters[pick(random)]);
+    fs::path::string_type aside(1, '.');
+    aside += name;
+    aside += fs::path(std::string(kAsideMarker)).native();
+    aside += tail;
+    return target.parent_path() / aside;
+}
+
+#ifdef _WIN32
+int openNew(const fs::path &file)
+{
+    return ::_wopen(file.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+long writeSome(int fd, std::string_view content)
+{
+    const auto n = static_cast<unsigned>(std::min<std::size_t>(content.size(), 1u << 30));
+    return ::_write(fd, content.data(), n);
+}
+int syncFile(int fd)
+{
+    return ::_commit(fd);
+}
+int closeFile(int fd)
+{
+    return ::_close(fd);
+}
+// Windows keeps no mode bits worth carrying over beyond read-only.
+int keepModeOf(const fs::path &, int)
+{
+    return 0;
+}
+#else
+int openNew(const fs::path &file)
+{
+    // The system applies the umask to 0666, as for any file a program makes.
+    return ::open(file.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+}
+long writeSome(int fd, std::string_view content)
+{
+    return ::write(fd, content.data(), content.size());
+}
+int syncFile(int fd)
+{
+    return ::fsync(fd);
+}
+int closeFile(int fd)
+{
+    return ::close(fd);
+}
+// An existing target passes its mode on to the file that replaces it.
+int keepModeOf(const fs::path &target, int fd)
+{
+    struct stat info
+    {
+    };
+    if (::stat(target.c_str(), &info) != 0)
+        return errno == ENOENT ? 0 : errno;
+    if (S_ISREG(info.st_mode) && ::fchmod(fd, info.st_mode & 07777) != 0)
+        return errno;
+    return 0;
 }
 #endif
 
 } // namespace
 
-std::optional<std::string> writeFileAtomically(const std::filesystem::path &target,
-                                               std::string_view content)
+std::string systemErrorText(int error)
 {
-#ifndef _WIN32
-    std::string temp
-        = (target.parent_path() / ("." + target.filename().native() + ".XXXXXX")).native();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return reasonOf(errno);
-    const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
-    const int writeError = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        const int error = !written ? writeError : errno;
-        ::unlink(temp.c_str());
-        return reasonOf(error);
+    return std::generic_category().message(error);
+}
+
+bool isAsideName(std::string_view fileName, std::string_view finalSuffix)
+{
+    constexpr std::size_t kRandom = 6;
+    if (fileName.size() < 1 + kAsideMarker.size() + kRandom || fileName.front() != '.')
+        return false;
+    const std::string_view rest = fileName.substr(0, fileName.size() - kRandom);
+    if (!rest.ends_with(kAsideMarker))
+        return false;
+    return rest.substr(1, rest.size() - 1 - kAsideMarker.size()).ends_with(finalSuffix);
+}
+
+AsideFile::~AsideFile()
+{
+    discard();
+}
+
+AsideFile::AsideFile(AsideFile &&other) noexcept
+    : target_(std::move(other.target_))
+    , temp_(std::move(other.temp_))
+    , fd_(std::exchange(other.fd_, -1))
+{
+    other.temp_.clear();
+}
+
+AsideFile &AsideFile::operator=(AsideFile &&other) noexcept
+{
+    if (this != &other) {
+        discard();
+        target_ = std::move(other.target_);
+        temp_ = std::move(other.temp_);
+        fd_ = std::exchange(other.fd_, -1);
+        other.temp_.clear();
     }
-    ::chmod(temp.c_str(), 0644);
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        return reasonOf(error);
-    }
-    return std::nullopt;
-#else
-    auto temp = target;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return std::string("cannot create the file");
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return std::string("cannot write the file");
+    return *this;
+}
+
+std::optional<std::string> AsideFile::create(const fs::path &target)
+{
+    discard();
+    std::error_code error;
+    target_ = followLinks(target, error);
+    if (error)
+        return error.message();
+    constexpr int kAttempts = 100;
+    for (int i = 0; i < kAttempts && fd_ < 0; ++i) {
+        temp_ = asideName(target_);
+        fd_ = openNew(temp_);
+        if (fd_ < 0 && errno != EEXIST) {
+            const int reason = errno;
+            temp_.clear();
+            return systemErrorText(reason);
         }
     }
-    std::error_code error;
-    std::filesystem::rename(temp, target, error);
-    if (error) {
-        std::filesystem::remove(temp, error);
-        return error.message();
+    if (fd_ < 0) {
+        temp_.clear();
+        return systemErrorText(EEXIST);
+    }
+    if (const int reason = keepModeOf(target_, fd_)) {
+        discard();
+        return systemErrorText(reason);
     }
     return std::nullopt;
-#endif
+}
+
+std::optional<std::string> AsideFile::write(std::string_view content)
+{
+    while (!content.empty()) {
+        const long n = writeSome(fd_, content);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return systemErrorText(errno);
+        }
+        content.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> AsideFile::sync()
+{
+    if (syncFile(fd_) != 0)
+        return systemErrorText(errno);
+    return std::nullopt;
+}
+
+std::optional<std::string> AsideFile::close()
+{
+    const int fd = std::exchange(fd_, -1);
+    if (fd >= 0 && closeFile(fd) != 0)
+        return systemErrorText(errno);
+    return std::nullopt;
+}
+
+std::optional<std::string> AsideFile::place()
+{
+    std::error_code error;
+    fs::rename(temp_, target_, error);
+    if (error)
+        return error.message();
+    temp_.clear();
+    return std::nullopt;
+}
+
+void AsideFile::discard()
+{
+    close();
+    if (!temp_.empty()) {
+        std::error_code ignored;
+        fs::remove(temp_, ignored);
+        temp_.clear();
+    }
+}
+
+std::optional<std::string> writeFileAtomically(const fs::path &target, std::string_view content)
+{
+    AsideFile file;
+    if (auto failure = file.create(target))
+        return failure;
+    if (auto failure = file.write(content))
+        return failure;
+    if (auto failure = file.sync())
+        return failure;
+    if (auto failure = file.close())
+        return failure;
+    return file.place();
 }
 
 } // namespace orvant

@@ -41,30 +41,4 @@ private:
     std::array<char, N> chars_;
 };
 
-// Writes the decimal digits of value right-aligned into [out, out + width),
-// blanks before them. value must fit.
-void writeRightAligned(char *out, std::size_t width, long value);
-
-// The texts of the non-negative numbers first, first + step, ... (Count of them)
-// right-aligned in Width characters: tables for rows built by the thousand.
-template<std::size_t Width, std::size_t Count>
-constexpr std::array<std::array<char, Width>, Count> rightAlignedTexts(long first, long step)
-{
-    std::array<std::array<char, Width>, Count> texts {};
-    for (std::size_t i = 0; i < Count; ++i) {
-        std::array<char, Width> &text = texts[i];
-        text.fill(' ');
-        long rest = first + step * static_cast<long>(i);
-        std::size_t pos = Width;
-        do {
-            text[--pos] = static_cast<char>('0' + rest % 10);
-            rest /= 10;
-        } while (rest != 0 && pos > 0);
-    }
-    return texts;
-}
-
-// The decimal text of value, without sign or leading zeros.
-std::string decimalText(long value);
-
 } // namespace orvant

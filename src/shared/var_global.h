@@ -2,15 +2,12 @@
 
 #include "shared/capture_byte.h"
 #include "shared/curve_sample.h"
-#include "shared/fixed_text.h"
+#include "shared/prepared_text.h"
 
 #include <cstdint>
 #include <string>
 
 namespace orvant {
-
-constexpr std::size_t kCaptureTextLength = 2110;
-using PreparedText = FixedText<kCaptureTextLength>;
 
 // The program state that lives for the whole run. One object, owned by the
 // application and handed to the windows by reference.

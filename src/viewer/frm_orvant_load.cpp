@@ -62,36 +62,49 @@ bool FrmOrvant::runLoad(const std::string &fileName)
         navigation_->setPathText(*folder);
     const std::string fullName = fullCaptureName(*folder, fileName);
 
-    if (!endsWithLogExtension(fullName)) {
-        platform_.showMessage("Message", extensionWarningText());
-        lstDaten_->clear();
-        picCurve_->clear();
-    }
+    // What the window shows at each stage of the load.
+    class WindowStages : public LoadStages
+    {
+    public:
+        explicit WindowStages(FrmOrvant &window)
+            : w_(window)
+        {
+        }
+        void extensionWarning() override
+        {
+            w_.platform_.showMessage("Message", extensionWarningText());
+            w_.lstDaten_->clear();
+            w_.picCurve_->clear();
+        }
+        void failed(const LoadError &error) override { w_.reportLoadError(error); }
+        void read(std::string_view, const PreparedText &) override
+        {
+            w_.lstDaten_->clear();
+            for (QLabel *label : w_.lblValue_)
+                label->clear();
+        }
+        void decoded(const SettingsTexts &settings) override
+        {
+            QStringList rows;
+            rows.reserve(kPairCount);
+            for (const ListRow &row : *w_.rows_)
+                rows.append(displayText(row.view()));
+            w_.lstDaten_->addItems(rows);
+            w_.showSettings(settings);
+        }
+        // From here on a failing step is skipped; pending events run once per sample.
+        bool letEventsRun() override
+        {
+            QCoreApplication::processEvents();
+            emit w_.loadYielded();
+            return !w_.ending_;
+        }
 
-    const PreparedCapture capture = readPreparedCapture(pathFromText(fullName));
-    if (capture.error) {
-        reportLoadError(*capture.error);
-        return false;
-    }
+    private:
+        FrmOrvant &w_;
+    } stages(*this);
 
-    lstDaten_->clear();
-    for (QLabel *label : lblValue_)
-        label->clear();
-    const SettingsTexts settings = decodeCapture(state_, capture.text, *rows_);
-    QStringList rows;
-    rows.reserve(kPairCount);
-    for (const ListRow &row : *rows_)
-        rows.append(displayText(row.view()));
-    lstDaten_->addItems(rows);
-    showSettings(settings);
-
-    // From here on a failing step is skipped; pending events run once per sample.
-    const bool complete = buildCurveSamples(state_.byteTable, state_.curveTable, [this] {
-        QCoreApplication::processEvents();
-        emit loadYielded();
-        return !ending_;
-    });
-    if (!complete)
+    if (loadCapture(pathFromText(fullName), state_, stages, rows_.get()) != LoadEnd::Complete)
         return false;
     drawCurve(*picCurve_, state_.curveTable, state_.nextColour);
     optDataExp_->setEnabled(true);

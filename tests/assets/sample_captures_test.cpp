@@ -122,7 +122,7 @@ TEST_P(SampleCapture, DecodesToTheSettingsItsNamePromises)
     ASSERT_FALSE(capture.error.has_value()) << capture.error->description;
     auto state = std::make_unique<VarGlobal>();
     auto rows = std::make_unique<ListRows>();
-    const SettingsTexts texts = decodeCapture(*state, capture.text, *rows);
+    const SettingsTexts texts = decodeCapture(*state, capture.text, rows.get());
 
     EXPECT_EQ(texts[101], expected.volts);
     EXPECT_EQ(texts[102], expected.coupling);
@@ -177,7 +177,7 @@ TEST_P(SampleCapture, All512SamplesConvertToAVisibleCurve)
     ASSERT_FALSE(capture.error.has_value());
     auto state = std::make_unique<VarGlobal>();
     auto rows = std::make_unique<ListRows>();
-    decodeCapture(*state, capture.text, *rows);
+    decodeCapture(*state, capture.text, rows.get());
     for (int k = 1; k <= kSampleCount; ++k)
         state->curveTable.at(k).sampleValue = -1; // a sample left unconverted stays -1
     ASSERT_TRUE(buildCurveSamples(state->byteTable, state->curveTable));

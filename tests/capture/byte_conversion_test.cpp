@@ -1,6 +1,7 @@
 #include "capture/byte_conversion.h"
 #include "capture/preparation.h"
 #include "capture_builder.h"
+#include "shared/hex_digit.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +23,23 @@ PreparedText textWithPair(int nr, std::string_view pair)
     return PreparedText(text);
 }
 
-CaptureByte convert(int nr, std::string_view pair)
+// The entry and its list row, as the table build writes them.
+struct Converted
 {
     CaptureByte entry;
-    convertPair(textWithPair(nr, pair), nr, entry);
-    return entry;
+    ListRow row;
+};
+
+Converted convertAt(const PreparedText &text, int nr)
+{
+    Converted c;
+    convertPair(text, nr, c.entry, &c.row);
+    return c;
+}
+
+Converted convert(int nr, std::string_view pair)
+{
+    return convertAt(textWithPair(nr, pair), nr);
 }
 
 std::string nrText(int nr)
@@ -46,10 +59,8 @@ TEST(ByteConversion, HexDigitRuleKnowsOnlyUpperCaseDigits)
     for (int c = 0; c < 256; ++c) {
         const char ch = static_cast<char>(c);
         const auto at = digits.find(ch);
-        if (at == std::string::npos)
-            EXPECT_FALSE(hexDigitValue(ch)) << c;
-        else
-            EXPECT_EQ(hexDigitValue(ch), static_cast<int>(at)) << c;
+        const int expected = at == std::string::npos ? kNoHexDigit : static_cast<int>(at);
+        EXPECT_EQ(hexDigitValue(ch, HexLetters::UpperCase), expected) << c;
     }
 }
 
@@ -57,7 +68,7 @@ TEST(ByteConversion, EveryByteValueGivesItsTexts)
 {
     for (int b = 0; b < 256; ++b) {
         const std::string pair = hexPair(static_cast<unsigned char>(b));
-        const CaptureByte e = convert(2001, pair);
+        const CaptureByte e = convert(2001, pair).entry;
         const std::string bits = std::bitset<8>(static_cast<unsigned long>(b)).to_string();
         EXPECT_EQ(e.hexText, pair);
         EXPECT_EQ(e.highDigit, pair.substr(0, 1));
@@ -74,42 +85,42 @@ TEST(ByteConversion, EveryByteValueGivesItsTexts)
 
 TEST(ByteConversion, QuestionMarkAtNrOne)
 {
-    const CaptureByte e = convert(1, "3F");
+    const auto [e, row] = convert(1, "3F");
     EXPECT_EQ(e.highValue, 3);
     EXPECT_EQ(e.lowValue, 15);
     EXPECT_EQ(e.decimalText, "63 ");
     EXPECT_EQ(e.binaryText, "00111111");
     EXPECT_EQ(e.character, "?");
-    EXPECT_EQ(listRow(1, e), "   1  3F   63   00111111  ?");
+    EXPECT_EQ(row, "   1  3F   63   00111111  ?");
     EXPECT_EQ(e.rowText, "   1      3F     63     00111111     ?");
 }
 
 TEST(ByteConversion, TellingPairs)
 {
-    const CaptureByte zero = convert(21, "30");
+    const CaptureByte zero = convert(21, "30").entry;
     EXPECT_EQ(zero.decimalText, "48 ");
     EXPECT_EQ(zero.binaryText, "00110000");
     EXPECT_EQ(zero.character, "0");
 
-    const CaptureByte ff = convert(2045, "FF");
+    const auto [ff, ffRow] = convert(2045, "FF");
     EXPECT_EQ(ff.highValue, 15);
     EXPECT_EQ(ff.lowValue, 15);
     EXPECT_EQ(ff.binaryText, "11111111");
-    EXPECT_EQ(listRow(2045, ff), "2045  FF   255  11111111  \xFF");
+    EXPECT_EQ(ffRow, "2045  FF   255  11111111  \xFF");
     EXPECT_EQ(ff.rowText, "2045      FF     255    11111111     \xFF");
 
     // A lower-case letter is no digit: value 0 and blank bits.
-    const CaptureByte lower = convert(7, "7f");
+    const auto [lower, lowerRow] = convert(7, "7f");
     EXPECT_EQ(lower.highValue, 7);
     EXPECT_EQ(lower.lowValue, 0);
     EXPECT_EQ(lower.lowDigit, "f");
     EXPECT_EQ(lower.decimalText, "112");
     EXPECT_EQ(lower.binaryText, "0111    ");
     EXPECT_EQ(lower.character, "p");
-    EXPECT_EQ(listRow(7, lower), "   7  7f   112  0111      p");
+    EXPECT_EQ(lowerRow, "   7  7f   112  0111      p");
     EXPECT_EQ(lower.rowText, "   7      7f     112    0111         p");
 
-    const CaptureByte halfBlank = convert(9, " 5");
+    const CaptureByte halfBlank = convert(9, " 5").entry;
     EXPECT_EQ(halfBlank.hexText, " 5");
     EXPECT_EQ(halfBlank.decimalText, "5  ");
     EXPECT_EQ(halfBlank.binaryText, "    0101");
@@ -124,9 +135,8 @@ TEST(ByteConversion, ThreeDigitValuesKeepAllDigits)
         const char *decimal;
     } cases[] = {{"63", "99 "}, {"64", "100"}, {"C8", "200"}, {"FF", "255"}};
     for (const auto &c : cases) {
-        const CaptureByte e = convert(301, c.pair);
+        const auto [e, row] = convert(301, c.pair);
         EXPECT_EQ(e.decimalText, c.decimal);
-        const ListRow row = listRow(301, e);
         EXPECT_EQ(row.view().substr(11, 3), c.decimal);
         EXPECT_EQ(row.view().substr(14, 2), "  ");
         EXPECT_EQ(e.rowText.view().substr(17, 3), c.decimal);
@@ -137,8 +147,7 @@ TEST(ByteConversion, ThreeDigitValuesKeepAllDigits)
 TEST(ByteConversion, BlankPairAtTheEnd)
 {
     const PreparedText text = prepareCaptureText(std::string(2108, '4'));
-    CaptureByte e;
-    convertPair(text, 2109, e);
+    const auto [e, row] = convertAt(text, 2109);
     EXPECT_EQ(e.hexText, "  ");
     EXPECT_EQ(e.highValue, 0);
     EXPECT_EQ(e.lowValue, 0);
@@ -146,7 +155,7 @@ TEST(ByteConversion, BlankPairAtTheEnd)
     EXPECT_EQ(e.binaryText, blanks(8));
     EXPECT_EQ(e.character[0], '\0');
     const std::string nul(1, '\0');
-    EXPECT_EQ(listRow(2109, e), "2109" + blanks(7) + "0" + blanks(14) + nul);
+    EXPECT_EQ(row, "2109" + blanks(7) + "0" + blanks(14) + nul);
     EXPECT_EQ(e.rowText, "2109" + blanks(13) + "0" + blanks(19) + nul);
 }
 
@@ -155,35 +164,31 @@ TEST(ByteConversion, BlankFirstPairIsTheByte20Hex)
     const PreparedText moved = prepareCaptureText("0102030405434801");
     const PreparedText empty = prepareCaptureText("");
     for (const PreparedText &text : {moved, empty}) {
-        CaptureByte e;
-        convertPair(text, 1, e);
+        const auto [e, row] = convertAt(text, 1);
         EXPECT_EQ(e.hexText, "20");
         EXPECT_EQ(e.highValue, 2);
         EXPECT_EQ(e.lowValue, 0);
         EXPECT_EQ(e.decimalText, "32 ");
         EXPECT_EQ(e.binaryText, "00100000");
         EXPECT_EQ(e.character, " ");
-        EXPECT_EQ(listRow(1, e), "   1  20   32   00100000   ");
+        EXPECT_EQ(row, "   1  20   32   00100000   ");
         EXPECT_EQ(e.rowText, "   1      20     32     00100000      ");
     }
     // Only the first pair: a blank pair elsewhere stays blank.
-    CaptureByte third;
-    convertPair(moved, 3, third);
-    EXPECT_EQ(third.hexText, "01");
-    convertPair(empty, 3, third);
+    EXPECT_EQ(convertAt(moved, 3).entry.hexText, "01");
+    const CaptureByte third = convertAt(empty, 3).entry;
     EXPECT_EQ(third.hexText, "  ");
     EXPECT_EQ(third.binaryText, blanks(8));
     // Half blank is no blank pair.
-    EXPECT_EQ(convert(1, " 7").hexText, " 7");
+    EXPECT_EQ(convert(1, " 7").entry.hexText, " 7");
 }
 
 TEST(ByteConversion, ColumnsOfListRowAndRowText)
 {
     const std::string hex = CaptureBuilder {}.hexText();
     for (const int nr : {1, 3, 21, 99, 101, 999, 1001, 2099, 2109}) {
-        CaptureByte e;
-        convertPair(PreparedText(hex), nr, e);
-        const std::string row(listRow(nr, e).view());
+        const auto [e, listRow] = convertAt(PreparedText(hex), nr);
+        const std::string row(listRow.view());
         ASSERT_EQ(row.size(), 27u);
         EXPECT_EQ(row.substr(0, 4), nrText(nr));
         EXPECT_EQ(row.substr(4, 2), blanks(2));
@@ -215,7 +220,7 @@ TEST(ByteConversion, TableHas1055RowsNumberedOneThreeToLast)
     const PreparedText text = prepareCaptureText(hex);
     auto table = std::make_unique<ByteTable>();
     auto rows = std::make_unique<ListRows>();
-    buildByteTable(text, *table, *rows);
+    buildByteTable(text, *table, rows.get());
 
     ASSERT_EQ(rows->size(), 1055u);
     EXPECT_EQ(rows->at(0).view().substr(0, 4), "   1");
@@ -224,7 +229,9 @@ TEST(ByteConversion, TableHas1055RowsNumberedOneThreeToLast)
     for (std::size_t i = 0; i < rows->size(); ++i) {
         const int nr = static_cast<int>(2 * i + 1);
         const CaptureByte &entry = table->at(nr);
-        EXPECT_EQ(rows->at(i), listRow(nr, entry)) << nr;
+        const Converted alone = convertAt(text, nr);
+        EXPECT_EQ(rows->at(i), alone.row) << nr;
+        EXPECT_EQ(entry.rowText, alone.entry.rowText) << nr;
         EXPECT_EQ(entry.rowText.view().substr(0, 4), nrText(nr));
         EXPECT_EQ(entry.hexText.view(), text.view().substr(i * 2, 2)) << nr;
     }

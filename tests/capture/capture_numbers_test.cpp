@@ -23,7 +23,8 @@ struct Converted
 Converted convertText(std::string_view hex)
 {
     Converted result;
-    result.numbers = buildByteTable(prepareCaptureText(hex), *result.table, *result.rows);
+    buildByteTable(prepareCaptureText(hex), *result.table, result.rows.get());
+    result.numbers = captureNumbers(*result.table);
     return result;
 }
 

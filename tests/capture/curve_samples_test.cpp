@@ -45,7 +45,7 @@ class CurveSamples : public ::testing::Test
 protected:
     bool load(const std::string &hex, const LetEventsRun &letEventsRun = {})
     {
-        decodeCapture(*state, prepareCaptureText(hex), *rows);
+        decodeCapture(*state, prepareCaptureText(hex), rows.get());
         return buildCurveSamples(state->byteTable, state->curveTable, letEventsRun);
     }
     const CurveSample &sample(int k) const { return state->curveTable.at(k); }

@@ -24,7 +24,7 @@ SettingsTexts decodeText(std::string_view hex)
 {
     auto state = std::make_unique<VarGlobal>();
     auto rows = std::make_unique<ListRows>();
-    return decodeCapture(*state, prepareCaptureText(hex), *rows);
+    return decodeCapture(*state, prepareCaptureText(hex), rows.get());
 }
 
 // A realistic capture with the given settings bytes.
@@ -316,13 +316,13 @@ TEST(SettingsDecoder, DecodeCaptureKeepsTheTextAndNumbers)
     const PreparedText text = prepareCaptureText(capture.hexText());
     auto state = std::make_unique<VarGlobal>();
     auto rows = std::make_unique<ListRows>();
-    decodeCapture(*state, text, *rows);
+    decodeCapture(*state, text, rows.get());
     EXPECT_EQ(state->captureText, text);
     EXPECT_EQ(state->frameNumber, 2 * 16 + 12);
     EXPECT_EQ(state->byteCount, 9 * 4096);
 
     // A second load replaces all of it.
-    decodeCapture(*state, prepareCaptureText("3F"), *rows);
+    decodeCapture(*state, prepareCaptureText("3F"), rows.get());
     EXPECT_EQ(state->captureText.view().substr(0, 3), "3F ");
     EXPECT_EQ(state->frameNumber, 0);
     EXPECT_EQ(state->byteCount, 0);

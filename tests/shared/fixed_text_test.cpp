@@ -1,3 +1,4 @@
+#include "shared/decimal_text.h"
 #include "shared/fixed_text.h"
 
 #include <gtest/gtest.h>

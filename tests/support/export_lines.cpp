@@ -1,17 +1,16 @@
 #include "export_lines.h"
 
-#include "capture/curve_samples.h"
-
 namespace orvant::test {
 
 std::optional<LoadError> LoadedProgram::load(const std::filesystem::path &capture)
 {
-    const PreparedCapture prepared = readPreparedCapture(capture);
-    if (prepared.error)
-        return prepared.error;
-    decodeCapture(*state, prepared.text, *rows);
-    buildCurveSamples(state->byteTable, state->curveTable);
-    return std::nullopt;
+    struct Failure : LoadStages
+    {
+        void failed(const LoadError &e) override { error = e; }
+        std::optional<LoadError> error;
+    } stages;
+    loadCapture(capture, *state, stages, rows.get());
+    return stages.error;
 }
 
 std::vector<std::string_view> exportLinesByLength(std::string_view content,

@@ -1,0 +1,145 @@
+#include "export/batch_export.h"
+
+#include "capture_builder.h"
+#include "shared/durable_chunk.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvant {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> namesIn(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Syncs as the system does, then fails or ends the process as told.
+class FaultySync : public ChunkSync
+{
+public:
+    enum Fault { FailFirstChunk, CrashBeforeRename };
+    explicit FaultySync(Fault fault)
+        : fault_(fault)
+    {
+    }
+    std::optional<std::string> syncFiles(std::span<AsideFile> files) override
+    {
+        const auto result = real_->syncFiles(files);
+        if (fault_ == CrashBeforeRename)
+            ::_exit(0); // the files are aside and durable, none renamed
+        if (++chunks_ == 1)
+            return std::string("disk on fire");
+        return result;
+    }
+
+private:
+    Fault fault_;
+    int chunks_ = 0;
+    std::unique_ptr<ChunkSync> real_ = makeChunkSync(defaultSyncCall());
+};
+
+class BatchDurability : public ::testing::Test
+{
+protected:
+    BatchDurability()
+    {
+        fs::create_directory(target());
+        for (const char *name : {"a", "b", "c"}) {
+            test::CaptureBuilder capture;
+            capture.frame = std::string("0") + static_cast<char>(name[0] - 'a' + '1');
+            captures.push_back(
+                test::writeFile(folder.path() / (std::string(name) + ".log"), capture.hexText())
+                    .string());
+        }
+    }
+    fs::path target() const { return folder.path() / "out"; }
+
+    int run(ChunkSync *sync, std::vector<std::string> names)
+    {
+        names.insert(names.begin(), {"--to", target().string()});
+        out.str({});
+        err.str({});
+        const BatchIo io {out,      err,  [] { return std::chrono::system_clock::from_time_t(0); },
+                          target(), sync, 2};
+        return runBatchExport(names, io);
+    }
+
+    test::TempFolder folder;
+    std::vector<std::string> captures;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(BatchDurability, FailedSyncFailsItsWholeChunkAndPlacesNoneOfIt)
+{
+    FaultySync sync(FaultySync::FailFirstChunk);
+    EXPECT_EQ(run(&sync, captures), kBatchFailed);
+    EXPECT_EQ(namesIn(target()), std::vector<std::string> {"c Data File.txt"});
+    EXPECT_EQ(out.str(), captures[2] + ": " + (target() / "c Data File.txt").string() + "\n");
+    for (const char *name : {"a", "b"}) {
+        EXPECT_NE(
+            err.str().find(std::string(name) + " Data File.txt could not be created: disk on fire"),
+            std::string::npos)
+            << err.str();
+    }
+}
+
+TEST_F(BatchDurability, CrashBeforeRenameLeavesOnlyAsideFilesThatTheNextRunRemoves)
+{
+    test::writeFile(target() / ".x.orvant-aside-abcdef", "not a data file of ours");
+    test::writeFile(target() / "notes.txt", "kept");
+    EXPECT_EXIT(
+        {
+            FaultySync sync(FaultySync::CrashBeforeRename);
+            run(&sync, captures);
+        },
+        ::testing::ExitedWithCode(0), "");
+    // No data file under its final name; both of the first chunk complete aside.
+    const auto left = namesIn(target());
+    ASSERT_EQ(left.size(), 4u);
+    const ExportTime time = ExportTime::at(std::chrono::system_clock::from_time_t(0));
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string &name = left[i];
+        EXPECT_TRUE(
+            name.starts_with("." + std::string(1, "ab"[i]) + " Data File.txt.orvant-aside-"))
+            << name;
+        EXPECT_TRUE(test::readFile(target() / name)
+                    == exportFreshCapture(captures[i], time).content)
+            << name;
+    }
+
+    EXPECT_EQ(run(nullptr, {captures[2]}), kBatchOk);
+    EXPECT_EQ(
+        namesIn(target()),
+        (std::vector<std::string> {".x.orvant-aside-abcdef", "c Data File.txt", "notes.txt"}));
+}
+
+TEST_F(BatchDurability, ChunkKeepsTheModeAndWritesThroughLinks)
+{
+    const auto kept = test::writeFile(target() / "a Data File.txt", "old");
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(folder.path() / "elsewhere.txt", target() / "b Data File.txt");
+    EXPECT_EQ(run(nullptr, captures), kBatchOk);
+
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(kept.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_TRUE(fs::is_symlink(target() / "b Data File.txt"));
+    EXPECT_EQ(fs::file_size(folder.path() / "elsewhere.txt"), fs::file_size(kept));
+}
+
+} // namespace
+} // namespace orvant
