@@ -149,12 +149,10 @@ std::vector<std::optional<std::string>> DurableChunk::commit()
             folders.push_back(folder);
     }
     if (const auto failure = sync_.syncFolders(folders)) {
-        // Not durable: none of them stays under its final name.
-        for (const std::size_t i : placed) {
-            std::error_code ignored;
-            fs::remove(files[i].target(), ignored);
-            results[i] = failure;
-        }
+        // The renames may not survive a crash, so none counts as written; the files
+        // stay, since each may have replaced an earlier one.
+        for (const std::size_t i : placed)
+            results[i] = "written, but its folder could not be synced: " + *failure;
     }
     return results;
 }

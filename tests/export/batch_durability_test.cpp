@@ -28,7 +28,7 @@ std::vector<std::string> namesIn(const fs::path &folder)
 class FaultySync : public ChunkSync
 {
 public:
-    enum Fault { FailFirstChunk, CrashBeforeRename };
+    enum Fault { FailFirstChunk, CrashBeforeRename, FailFolderSync };
     explicit FaultySync(Fault fault)
         : fault_(fault)
     {
@@ -38,9 +38,15 @@ public:
         const auto result = real_->syncFiles(files);
         if (fault_ == CrashBeforeRename)
             ::_exit(0); // the files are aside and durable, none renamed
-        if (++chunks_ == 1)
+        if (fault_ == FailFirstChunk && ++chunks_ == 1)
             return std::string("disk on fire");
         return result;
+    }
+    std::optional<std::string> syncFolders(std::span<const fs::path> folders) override
+    {
+        if (fault_ == FailFolderSync)
+            return std::string("folder on fire");
+        return real_->syncFolders(folders);
     }
 
 private:
@@ -93,6 +99,19 @@ TEST_F(BatchDurability, FailedSyncFailsItsWholeChunkAndPlacesNoneOfIt)
             std::string::npos)
             << err.str();
     }
+}
+
+TEST_F(BatchDurability, FailedFolderSyncReportsFailureButKeepsTheFilesItPlaced)
+{
+    test::writeFile(target() / "a Data File.txt", "an earlier export");
+    FaultySync sync(FaultySync::FailFolderSync);
+    EXPECT_EQ(run(&sync, captures), kBatchFailed);
+    EXPECT_EQ(namesIn(target()),
+              (std::vector<std::string> {"a Data File.txt", "b Data File.txt", "c Data File.txt"}));
+    EXPECT_NE(test::readFile(target() / "a Data File.txt"), "an earlier export");
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_NE(err.str().find("folder could not be synced: folder on fire"), std::string::npos)
+        << err.str();
 }
 
 TEST_F(BatchDurability, CrashBeforeRenameLeavesOnlyAsideFilesThatTheNextRunRemoves)
