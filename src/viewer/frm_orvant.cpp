@@ -2,24 +2,23 @@
 
 #include "capture/settings_tables.h"
 #include "override/override_dialogs.h"
-#include "widgets/click_label.h"
+#include "rules/number_text.h"
+#include "rules/path_file.h"
 #include "viewer/file_list.h"
-#include "widgets/form_tracker.h"
 #include "viewer/frm_background.h"
-#include "widgets/look_and_feel.h"
+#include "viewer/load_sequence.h"
 #include "viewer/main_window_layout.h"
 #include "viewer/navigation.h"
-#include "rules/number_text.h"
-#include "widgets/option_group.h"
-#include "rules/path_file.h"
-#include "widgets/pic_curve.h"
 #include "viewer/start_centring.h"
+#include "widgets/click_label.h"
+#include "widgets/form_tracker.h"
+#include "widgets/look_and_feel.h"
+#include "widgets/option_group.h"
+#include "widgets/pic_curve.h"
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,36 +31,35 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
     , state_(state)
     , platform_(platform)
     , folders_(std::move(folders))
+    , c_(createMainWindowControls(this))
     , tracker_(new FormTracker(this))
     , options_(new OptionGroup(this))
-    , rows_(std::make_unique<ListRows>())
+    , navigation_(
+          new Navigation({c_.drvLaufwerk, c_.dirVerzeichnis, c_.filDatei, c_.txtDrive, c_.txtPath},
+                         state_.pathText, platform_.mountedVolumes(), this))
+    , load_(new LoadSequence(state_, platform_, folders_, c_, *navigation_, this))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));
     setFixedSize(twipsToPixels(kMainWindowWidthTwips), twipsToPixels(kMainWindowHeightTwips));
     setFont(courierNew(FontSize::Pt9_75));
     setMouseTracking(true);
-
-    createControls();
-    createSettingsPanel();
-    createColourIndicator();
     wireControls();
-    describeForScreenReaders();
+    wireForms();
+    navigation_->start(folders_.initialPathText());
+    Form_Load();
+    connect(new StartCentring(this), &StartCentring::frameKnown, this, &FrmOrvant::centreWindow);
+}
 
+FrmOrvant::~FrmOrvant() = default;
+
+void FrmOrvant::wireForms()
+{
     overrides_ = std::make_unique<OverrideDialogs>(
         platform_, [this] { return pixelsToTwips(frameGeometry().width()); });
-    connect(overrides_.get(), &OverrideDialogs::chosen, this,
-            [this](int parameter, const QString &text) {
-                QLabel *label = valueLabel(parameter);
-                label->setText(text);
-                QPalette palette = label->palette();
-                palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-                label->setPalette(palette);
-                tracker_->bringToFront(this);
-            });
+    connect(overrides_.get(), &OverrideDialogs::chosen, this, &FrmOrvant::showOverride);
     connect(overrides_.get(), &OverrideDialogs::dialogCreated, tracker_,
             &FormTracker::registerForm);
-
     connect(tracker_, &FormTracker::formActivated, this, [this](QWidget *form) {
         if (form == this) {
             Form_Activate();
@@ -71,139 +69,6 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
         }
     });
     tracker_->registerForm(this);
-    navigation_->start(folders_.initialPathText());
-    Form_Load();
-    connect(new StartCentring(this), &StartCentring::frameKnown, this, &FrmOrvant::centreWindow);
-}
-
-FrmOrvant::~FrmOrvant() = default;
-
-QWidget *FrmOrvant::createControl(const ControlSpec &row)
-{
-    QWidget *control = nullptr;
-    switch (row.kind) {
-    case ControlKind::Label: {
-        auto *label = new QLabel(QString::fromUtf8(row.text), this);
-        label->setAlignment(row.alignment);
-        control = label;
-        break;
-    }
-    case ControlKind::TextBox:
-        control = new QLineEdit(this);
-        break;
-    case ControlKind::Option:
-        control = new QRadioButton(QString::fromUtf8(row.text), this);
-        break;
-    case ControlKind::ListBox:
-        control = new QListWidget(this);
-        break;
-    case ControlKind::DriveList:
-        control = new QComboBox(this);
-        control->setToolTip(QString::fromUtf8(row.text));
-        break;
-    case ControlKind::FolderList:
-        control = new QListWidget(this);
-        control->setToolTip(QString::fromUtf8(row.text));
-        break;
-    case ControlKind::FileList:
-        control = new FileList(this);
-        break;
-    case ControlKind::Picture:
-        control = new PicCurve(this);
-        break;
-    }
-    control->setObjectName(QString::fromUtf8(row.name));
-    control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-    control->setFont(row.sansSerif ? msSansSerif(row.fontSize) : courierNew(row.fontSize));
-    return control;
-}
-
-void FrmOrvant::createControls()
-{
-    QWidget *previous = nullptr;
-    for (const ControlSpec &row : mainWindowControls()) {
-        QWidget *control = createControl(row);
-        if (previous && control->focusPolicy() != Qt::NoFocus)
-            setTabOrder(previous, control);
-        if (control->focusPolicy() != Qt::NoFocus)
-            previous = control;
-    }
-    drvLaufwerk_ = findChild<QComboBox *>(QStringLiteral("drvLaufwerk"));
-    dirVerzeichnis_ = findChild<QListWidget *>(QStringLiteral("dirVerzeichnis"));
-    filDatei_ = findChild<FileList *>(QStringLiteral("filDatei"));
-    txtDrive_ = findChild<QLineEdit *>(QStringLiteral("txtDrive"));
-    txtPath_ = findChild<QLineEdit *>(QStringLiteral("txtPath"));
-    txtTop_ = findChild<QLineEdit *>(QStringLiteral("txtTop"));
-    txtLeft_ = findChild<QLineEdit *>(QStringLiteral("txtLeft"));
-    lstDaten_ = findChild<QListWidget *>(QStringLiteral("lstDaten"));
-    picCurve_ = findChild<PicCurve *>(QStringLiteral("picCurve"));
-    optClr_ = findChild<QRadioButton *>(QStringLiteral("optClr"));
-    optDataExp_ = findChild<QRadioButton *>(QStringLiteral("optDataExp"));
-    optBack_ = findChild<QRadioButton *>(QStringLiteral("optBack"));
-    optCentre_ = findChild<QRadioButton *>(QStringLiteral("optCentre"));
-    optExit_ = findChild<QRadioButton *>(QStringLiteral("optExit"));
-    for (const ColourChoice &colour : colourChoices())
-        optCH_[static_cast<std::size_t>(colour.nextColour - 1)]
-            = findChild<QRadioButton *>(QString::fromUtf8(colour.button));
-
-    lstDaten_->setUniformItemSizes(true);
-    lstDaten_->setSelectionMode(QAbstractItemView::SingleSelection);
-    dirVerzeichnis_->setUniformItemSizes(true);
-    filDatei_->setUniformItemSizes(true);
-    optDataExp_->setEnabled(false);
-    navigation_ = new Navigation({drvLaufwerk_, dirVerzeichnis_, filDatei_, txtDrive_, txtPath_},
-                                 state_.pathText, platform_.mountedVolumes(), this);
-}
-
-void FrmOrvant::createSettingsPanel()
-{
-    for (int parameter = kFirstParameter; parameter <= kLastParameter; ++parameter) {
-        const ControlSpec name = nameLabelSpec(parameter);
-        createControl(name);
-        const ControlSpec value = valueLabelSpec(parameter);
-        auto *label = new ClickLabel(this);
-        label->setObjectName(QString::fromUtf8(value.name));
-        label->setGeometry(twipsRect(value.left, value.top, value.width, value.height));
-        label->setFont(courierNew(value.fontSize));
-        label->setAccessibleDescription(QString::fromUtf8(parameterName(parameter).data()));
-        connect(label, &ClickLabel::clicked, this,
-                [this, parameter] { lblValue_Click(parameter); });
-        lblValue_[static_cast<std::size_t>(parameter - kFirstParameter)] = label;
-    }
-}
-
-void FrmOrvant::createColourIndicator()
-{
-    for (const ColourChoice &colour : colourChoices()) {
-        auto *frame = new QFrame(this);
-        frame->setObjectName(QString::fromUtf8(colour.frame));
-        frame->setGeometry(
-            twipsRect(kIndicatorLeft, colour.frameTop, kIndicatorWidth, kIndicatorHeight));
-        frame->setAccessibleName(QStringLiteral("Next Color indicator"));
-        frame->setAccessibleDescription(QStringLiteral("The next curve is drawn in %1")
-                                            .arg(QString::fromUtf8(colour.colourName)));
-        auto *line = new QFrame(frame);
-        line->setObjectName(QString::fromUtf8(colour.line));
-        // A line from (60, 120) to (1320, 120) twips, 5 pixels wide.
-        line->setGeometry(twipsToPixels(60), twipsToPixels(120) - 2,
-                          twipsToPixels(1320) - twipsToPixels(60), 5);
-        line->setAutoFillBackground(true);
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, QColor::fromRgb(colour.lineRgb));
-        line->setPalette(palette);
-        frame->setVisible(colour.nextColour == 1);
-        indicator_[static_cast<std::size_t>(colour.nextColour - 1)] = frame;
-
-        QRadioButton *button = optCH_[static_cast<std::size_t>(colour.nextColour - 1)];
-        button->setAutoFillBackground(true);
-        QPalette buttonPalette = button->palette();
-        // A radio button fills its background with the Button role.
-        buttonPalette.setColor(QPalette::Button, QColor::fromRgb(colour.buttonRgb));
-        buttonPalette.setColor(QPalette::Window, QColor::fromRgb(colour.buttonRgb));
-        buttonPalette.setColor(QPalette::WindowText, Qt::white);
-        buttonPalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(200, 200, 200));
-        button->setPalette(buttonPalette);
-    }
 }
 
 void FrmOrvant::wireControls()
@@ -211,12 +76,12 @@ void FrmOrvant::wireControls()
     // Colour buttons report their next colour 1 to 4.
     enum Action { ClearWindow = 5, ExportData, ToggleBackground, Centre, Exit };
     for (const ColourChoice &colour : colourChoices())
-        options_->add(optCH_[static_cast<std::size_t>(colour.nextColour - 1)], colour.nextColour);
-    options_->add(optClr_, ClearWindow);
-    options_->add(optDataExp_, ExportData);
-    options_->add(optBack_, ToggleBackground);
-    options_->add(optCentre_, Centre);
-    options_->add(optExit_, Exit);
+        options_->add(c_.optCH[static_cast<std::size_t>(colour.nextColour - 1)], colour.nextColour);
+    options_->add(c_.optClr, ClearWindow);
+    options_->add(c_.optDataExp, ExportData);
+    options_->add(c_.optBack, ToggleBackground);
+    options_->add(c_.optCentre, Centre);
+    options_->add(c_.optExit, Exit);
     connect(options_, &OptionGroup::optionClicked, this, [this](int id) {
         switch (id) {
         case ClearWindow:
@@ -234,58 +99,37 @@ void FrmOrvant::wireControls()
         }
     });
 
-    connect(filDatei_, &FileList::fileChosen, this,
+    connect(c_.filDatei, &FileList::fileChosen, this,
             [this](const QByteArray &name) { filDatei_Click(name.toStdString()); });
-    connect(drvLaufwerk_, &QComboBox::activated, this, &FrmOrvant::drvLaufwerk_Change);
-    connect(txtLeft_, &QLineEdit::textChanged, this, &FrmOrvant::txtLeft_Change);
-    connect(txtTop_, &QLineEdit::textChanged, this, &FrmOrvant::txtTop_Change);
-}
-
-void FrmOrvant::describeForScreenReaders()
-{
-    // Text boxes take their names from the labels beside them.
-    const std::pair<const char *, QWidget *> buddies[] = {
-        {"lblDrive", txtDrive_}, {"lblPath", txtPath_}, {"Label1", txtTop_}, {"Label2", txtLeft_}};
-    for (const auto &[label, box] : buddies)
-        findChild<QLabel *>(QString::fromUtf8(label))->setBuddy(box);
-    lstDaten_->setAccessibleName(QStringLiteral("DATA"));
-    lstDaten_->setAccessibleDescription(QStringLiteral("Byte table: Nr., HEX, DEZ, BIN and SGN"));
-    filDatei_->setAccessibleName(QStringLiteral("Files"));
-    filDatei_->setAccessibleDescription(QStringLiteral("A click on a file name loads it"));
-    dirVerzeichnis_->setAccessibleName(QStringLiteral("Folders"));
-    drvLaufwerk_->setAccessibleName(QStringLiteral("Drives"));
-    picCurve_->setAccessibleName(QStringLiteral("Curve plot"));
-    const auto describePlot = [this](int curves) {
-        picCurve_->setAccessibleDescription(
-            QStringLiteral("Waveform graticule of 10 by 8 divisions holding %1 curve%2")
-                .arg(curves)
-                .arg(curves == 1 ? "" : "s"));
-    };
-    describePlot(0);
-    connect(picCurve_, &PicCurve::curveCountChanged, this, describePlot);
-}
-
-QLabel *FrmOrvant::valueLabel(int parameter) const
-{
-    return lblValue_.at(static_cast<std::size_t>(parameter - kFirstParameter));
+    connect(c_.drvLaufwerk, &QComboBox::activated, this, &FrmOrvant::drvLaufwerk_Change);
+    connect(c_.txtLeft, &QLineEdit::textChanged, this, &FrmOrvant::txtLeft_Change);
+    connect(c_.txtTop, &QLineEdit::textChanged, this, &FrmOrvant::txtTop_Change);
+    for (int parameter = kFirstParameter; parameter <= kLastParameter; ++parameter) {
+        connect(c_.lblValue[static_cast<std::size_t>(parameter - kFirstParameter)],
+                &ClickLabel::clicked, this, [this, parameter] { lblValue_Click(parameter); });
+    }
+    connect(load_, &LoadSequence::started, this, &FrmOrvant::loadStarted);
+    connect(load_, &LoadSequence::yielded, this, &FrmOrvant::loadYielded);
+    connect(load_, &LoadSequence::finished, this, &FrmOrvant::loadFinished);
+    connect(load_, &LoadSequence::ended, this, &FrmOrvant::loadEnded);
 }
 
 void FrmOrvant::Form_Load()
 {
     centreWindow();
-    for (QLabel *label : lblValue_)
+    for (QLabel *label : c_.lblValue)
         label->clear();
 }
 
 void FrmOrvant::Form_Activate()
 {
-    drawGraticule(*picCurve_);
-    options_->selectLikeClick(optCH_[0]);
+    drawGraticule(*c_.picCurve);
+    options_->selectLikeClick(c_.optCH[0]);
     state_.nextColour = 1;
-    optDataExp_->setEnabled(false);
+    c_.optDataExp->setEnabled(false);
     // A missing or unreadable path file keeps the path text as it is.
     navigation_->activate(readPathFile(folders_.pathFile()));
-    for (QRadioButton *button : optCH_)
+    for (QRadioButton *button : c_.optCH)
         options_->unselect(button);
 }
 
@@ -299,6 +143,18 @@ void FrmOrvant::dirVerzeichnis_Change(const std::string &folder)
     navigation_->changeFolder(folder);
 }
 
+void FrmOrvant::filDatei_Click(const std::string &fileName)
+{
+    if (!ending_)
+        load_->load(fileName);
+}
+
+void FrmOrvant::optDataExp_Click()
+{
+    options_->unselect(c_.optDataExp);
+    load_->exportData();
+}
+
 // Window position
 
 void FrmOrvant::mouseMoveEvent(QMouseEvent *event)
@@ -309,18 +165,18 @@ void FrmOrvant::mouseMoveEvent(QMouseEvent *event)
 
 void FrmOrvant::Form_MouseMove()
 {
-    txtTop_->setText(QString::number(pixelsToTwips(pos().y())));
-    txtLeft_->setText(QString::number(pixelsToTwips(pos().x())));
+    c_.txtTop->setText(QString::number(pixelsToTwips(pos().y())));
+    c_.txtLeft->setText(QString::number(pixelsToTwips(pos().x())));
 }
 
 void FrmOrvant::txtLeft_Change()
 {
-    move(positionPixelsFromTwipsText(txtLeft_->text().toStdString()), pos().y());
+    move(positionPixelsFromTwipsText(c_.txtLeft->text().toStdString()), pos().y());
 }
 
 void FrmOrvant::txtTop_Change()
 {
-    move(pos().x(), positionPixelsFromTwipsText(txtTop_->text().toStdString()));
+    move(pos().x(), positionPixelsFromTwipsText(c_.txtTop->text().toStdString()));
 }
 
 void FrmOrvant::centreWindow()
@@ -340,7 +196,7 @@ void FrmOrvant::setTwipsPosition(int leftTwips, int topTwips)
 void FrmOrvant::optCentre_Click()
 {
     centreWindow();
-    options_->unselect(optCentre_);
+    options_->unselect(c_.optCentre);
 }
 
 // Ending
@@ -371,6 +227,7 @@ void FrmOrvant::endProgram()
 {
     // A running load stops at its next yield; nothing is destroyed under it.
     ending_ = true;
+    load_->stop();
     close();
     platform_.endProgram();
 }

@@ -1,36 +1,27 @@
 #pragma once
 
-#include "capture/byte_conversion.h"
-#include "capture/settings_decoder.h"
 #include "shared/folders.h"
-#include "widgets/platform.h"
 #include "shared/var_global.h"
+#include "viewer/main_window_controls.h"
+#include "widgets/platform.h"
 
 #include <QWidget>
 
-#include <array>
 #include <memory>
-
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QRadioButton;
+#include <string>
 
 namespace orvant {
 
-class ClickLabel;
-class FileList;
 class FormTracker;
 class FrmBackground;
+class LoadSequence;
 class Navigation;
 class OptionGroup;
 class OverrideDialogs;
-class PicCurve;
 
-// The main window: wires the controls to the capture core. Handlers are named
-// after their control and event.
+// The main window: builds its controls from the layout table and wires them to
+// the navigation, the load sequence and the core. Handlers are named after their
+// control and event.
 class FrmOrvant : public QWidget
 {
     Q_OBJECT
@@ -57,36 +48,22 @@ public:
     void optDataExp_Click();
     void imgBack_DblClick();
 
-    bool loadRunning() const { return loadRunning_; }
-    FormTracker &formTracker() { return *tracker_; }
-    PicCurve &plot() { return *picCurve_; }
-    OverrideDialogs &overrideDialogs() { return *overrides_; }
-    FrmBackground *backgroundWindow() const { return background_.get(); }
-    QLabel *valueLabel(int parameter) const;
-
 signals:
+    void loadStarted();
     // Each time a load lets pending events run (once per sample).
     void loadYielded();
+    // After a complete load, and after every load, complete or not.
     void loadFinished();
+    void loadEnded();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createControls();
-    void createSettingsPanel();
-    void createColourIndicator();
     void wireControls();
-    void describeForScreenReaders();
-    QWidget *createControl(const struct ControlSpec &row);
-
-    // The load's stages
-    bool runLoad(const std::string &fileName);
-    void showSettings(const SettingsTexts &texts);
-    void reportLoadError(const struct LoadError &error);
-
-    // Display controls
+    void wireForms();
+    void showOverride(int parameter, const QString &text);
     void clearWindowSteps();
     void centreWindow();
     void showBackgroundWindow();
@@ -96,33 +73,14 @@ private:
     VarGlobal &state_;
     Platform &platform_;
     const Folders folders_;
+    const MainWindowControls c_;
 
     FormTracker *tracker_ = nullptr;
-    Navigation *navigation_ = nullptr;
     OptionGroup *options_ = nullptr;
+    Navigation *navigation_ = nullptr;
+    LoadSequence *load_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
-    std::unique_ptr<ListRows> rows_;
-
-    QComboBox *drvLaufwerk_ = nullptr;
-    QListWidget *dirVerzeichnis_ = nullptr;
-    FileList *filDatei_ = nullptr;
-    QLineEdit *txtDrive_ = nullptr;
-    QLineEdit *txtPath_ = nullptr;
-    QLineEdit *txtTop_ = nullptr;
-    QLineEdit *txtLeft_ = nullptr;
-    QListWidget *lstDaten_ = nullptr;
-    PicCurve *picCurve_ = nullptr;
-    std::array<ClickLabel *, 25> lblValue_ {};
-    std::array<QRadioButton *, 4> optCH_ {}; // next colour 1 to 4
-    std::array<QFrame *, 4> indicator_ {}; // next colour 1 to 4
-    QRadioButton *optClr_ = nullptr;
-    QRadioButton *optDataExp_ = nullptr;
-    QRadioButton *optBack_ = nullptr;
-    QRadioButton *optCentre_ = nullptr;
-    QRadioButton *optExit_ = nullptr;
-
-    bool loadRunning_ = false;
     bool ending_ = false;
 };
 

@@ -4,10 +4,10 @@
 
 #include "capture/settings_tables.h"
 #include "override/override_dialogs.h"
-#include "widgets/click_label.h"
-#include "widgets/form_tracker.h"
 #include "viewer/frm_background.h"
 #include "viewer/main_window_layout.h"
+#include "widgets/click_label.h"
+#include "widgets/form_tracker.h"
 #include "widgets/option_group.h"
 #include "widgets/pic_curve.h"
 #include "widgets/twips.h"
@@ -20,26 +20,26 @@ namespace orvant {
 void FrmOrvant::selectColour(int nextColour)
 {
     state_.nextColour = static_cast<std::int16_t>(nextColour);
-    QFrame *selected = indicator_.at(static_cast<std::size_t>(nextColour - 1));
+    QFrame *selected = c_.indicator.at(static_cast<std::size_t>(nextColour - 1));
     selected->move(selected->x(), twipsToPixels(kIndicatorTop));
     // In the order black, red, blue, magenta.
     for (const int n : {1, 2, 3, 4})
-        indicator_.at(static_cast<std::size_t>(n - 1))->setVisible(n == nextColour);
+        c_.indicator.at(static_cast<std::size_t>(n - 1))->setVisible(n == nextColour);
 }
 
 void FrmOrvant::clearWindowSteps()
 {
-    optClr_->setEnabled(true);
-    for (QRadioButton *button : optCH_)
+    c_.optClr->setEnabled(true);
+    for (QRadioButton *button : c_.optCH)
         button->setEnabled(false);
-    optClr_->setFocus(Qt::OtherFocusReason);
-    optClr_->setChecked(true);
-    picCurve_->clear();
-    drawGraticule(*picCurve_);
-    options_->unselect(optClr_);
-    for (QRadioButton *button : optCH_)
+    c_.optClr->setFocus(Qt::OtherFocusReason);
+    c_.optClr->setChecked(true);
+    c_.picCurve->clear();
+    drawGraticule(*c_.picCurve);
+    options_->unselect(c_.optClr);
+    for (QRadioButton *button : c_.optCH)
         button->setEnabled(true);
-    for (QLabel *label : lblValue_) {
+    for (QLabel *label : c_.lblValue) {
         label->clear();
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
@@ -59,18 +59,18 @@ void FrmOrvant::optBack_Click()
     if (!state_.background) {
         state_.background = true;
         showBackgroundWindow();
-        optBack_->setText(QStringLiteral("Hide Background"));
-        options_->unselect(optBack_);
-        options_->selectLikeClick(optCH_[0]);
-        indicator_[0]->setVisible(true);
-        options_->selectLikeClick(optCH_[0]);
+        c_.optBack->setText(QStringLiteral("Hide Background"));
+        options_->unselect(c_.optBack);
+        options_->selectLikeClick(c_.optCH[0]);
+        c_.indicator[0]->setVisible(true);
+        options_->selectLikeClick(c_.optCH[0]);
     } else {
         state_.background = false;
         if (background_)
             background_->hide();
-        optBack_->setText(QStringLiteral("Show Background"));
-        options_->unselect(optBack_);
-        options_->selectLikeClick(optCH_[0]);
+        c_.optBack->setText(QStringLiteral("Show Background"));
+        options_->unselect(c_.optBack);
+        options_->selectLikeClick(c_.optCH[0]);
     }
 }
 
@@ -88,6 +88,16 @@ void FrmOrvant::showBackgroundWindow()
 void FrmOrvant::lblValue_Click(int index)
 {
     overrides_->open(index);
+}
+
+void FrmOrvant::showOverride(int parameter, const QString &text)
+{
+    QLabel *label = c_.valueLabel(parameter);
+    label->setText(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    label->setPalette(palette);
+    tracker_->bringToFront(this);
 }
 
 } // namespace orvant

@@ -29,23 +29,23 @@ TEST_F(Accessibility, ValueLabelsNameTheirParameterAndKeepTheirText)
 {
     start();
     clickFile("sine.log");
-    QLabel *volts = window->valueLabel(101);
+    QLabel *volts = valueLabel(101);
     EXPECT_EQ(accessibleText(volts, QAccessible::Description), "CH 1 VOLTS/DIV");
     EXPECT_EQ(accessibleText(volts, QAccessible::Name), "1 V");
-    EXPECT_EQ(accessibleText(window->valueLabel(125), QAccessible::Description), "BYTE COUNT");
+    EXPECT_EQ(accessibleText(valueLabel(125), QAccessible::Description), "BYTE COUNT");
 }
 
 TEST_F(Accessibility, ControlsWithoutTextAreNamedAndThePlotCountsItsCurves)
 {
     start();
-    PicCurve *plot = &window->plot();
-    EXPECT_EQ(accessibleText(plot, QAccessible::Name), "Curve plot");
-    EXPECT_TRUE(accessibleText(plot, QAccessible::Description).contains("holding 0 curves"));
+    PicCurve *const curve = &plot();
+    EXPECT_EQ(accessibleText(curve, QAccessible::Name), "Curve plot");
+    EXPECT_TRUE(accessibleText(curve, QAccessible::Description).contains("holding 0 curves"));
     clickFile("sine.log");
     clickFile("sine.log");
-    EXPECT_TRUE(accessibleText(plot, QAccessible::Description).contains("holding 2 curves"));
+    EXPECT_TRUE(accessibleText(curve, QAccessible::Description).contains("holding 2 curves"));
     clickOption(option("optClr"));
-    EXPECT_TRUE(accessibleText(plot, QAccessible::Description).contains("holding 0 curves"));
+    EXPECT_TRUE(accessibleText(curve, QAccessible::Description).contains("holding 0 curves"));
     EXPECT_EQ(accessibleText(child<QWidget>("frmBlue"), QAccessible::Name), "Next Color indicator");
     EXPECT_EQ(accessibleText(fileList(), QAccessible::Name), "Files");
 }

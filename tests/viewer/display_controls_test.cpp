@@ -32,7 +32,7 @@ TEST_F(ColourButtons, OnlySelectedFrameVisibleAtTopAndNextCurveInItsColour)
     EXPECT_TRUE(option("optCH3")->isChecked());
 
     clickFile("sine.log");
-    EXPECT_GT(countPixels(window->plot().image(), qRgb(0, 0, 255)), 500);
+    EXPECT_GT(countPixels(plot().image(), qRgb(0, 0, 255)), 500);
 
     clickOption(option("optCH1"));
     EXPECT_EQ(visibleFrames(), QStringList {"frmBlack"});
@@ -68,7 +68,7 @@ TEST_F(ClearWindow, EmptiesPlotAndLabelsAndKeepsTables)
     clickFile("sine.log");
     window->lblValue_Click(104);
     settle();
-    window->overrideDialogs().choose(104, 1);
+    overrideByClicks(104, 1);
     settle();
     ASSERT_EQ(valueColour(104), QColor(255, 0, 0));
     const bool exportEnabled = option("optDataExp")->isEnabled();
@@ -87,8 +87,8 @@ TEST_F(ClearWindow, EmptiesPlotAndLabelsAndKeepsTables)
     EXPECT_FALSE(option("optClr")->isChecked());
     EXPECT_FALSE(option("optCH3")->isChecked()); // Clear Window unselects the colour button
     EXPECT_TRUE(option("optCH3")->isEnabled());
-    EXPECT_EQ(window->plot().curveCount(), 0);
-    EXPECT_EQ(window->plot().image(), freshGraticule(window->plot().size()));
+    EXPECT_EQ(plot().curveCount(), 0);
+    EXPECT_EQ(plot().image(), freshGraticule(plot().size()));
 }
 
 using Background = MainWindowTest;
@@ -99,28 +99,28 @@ TEST_F(Background, TwoTogglesShowThenHideAndKeepMainWindowInFront)
     clickOption(option("optCH4"));
     clickOption(option("optBack"));
     settle();
-    FrmBackground *background = window->backgroundWindow();
-    ASSERT_NE(background, nullptr);
-    EXPECT_TRUE(background->isVisible());
+    FrmBackground *const shown = background();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
     EXPECT_TRUE(state.background);
     EXPECT_EQ(option("optBack")->text(), "Hide Background");
     EXPECT_FALSE(option("optBack")->isChecked());
     EXPECT_EQ(state.nextColour, 1);
     EXPECT_TRUE(child<QFrame>("frmBlack")->isVisible());
-    EXPECT_EQ(window->formTracker().currentForm(), window.get());
-    EXPECT_EQ(background->geometry(), QRect(0, 0, 1920, 1200));
-    EXPECT_EQ(background->picture()->geometry(), QRect(0, 0, 1920, 1200));
-    EXPECT_FALSE(background->picture()->pixmap().isNull());
-    EXPECT_EQ(window->plot().image(), freshGraticule(window->plot().size()));
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
+    EXPECT_EQ(shown->geometry(), QRect(0, 0, 1920, 1200));
+    EXPECT_EQ(shown->picture()->geometry(), QRect(0, 0, 1920, 1200));
+    EXPECT_FALSE(shown->picture()->pixmap().isNull());
+    EXPECT_EQ(plot().image(), freshGraticule(plot().size()));
 
     clickOption(option("optCH2"));
     clickOption(option("optBack"));
     settle();
-    EXPECT_FALSE(background->isVisible());
+    EXPECT_FALSE(shown->isVisible());
     EXPECT_FALSE(state.background);
     EXPECT_EQ(option("optBack")->text(), "Show Background");
     EXPECT_EQ(state.nextColour, 1);
-    EXPECT_EQ(window->backgroundWindow(), background); // the same window, only hidden
+    EXPECT_EQ(background(), shown); // the same window, only hidden
 }
 
 TEST_F(Background, ClickOnBackgroundRunsMainActivation)
@@ -130,9 +130,9 @@ TEST_F(Background, ClickOnBackgroundRunsMainActivation)
     settle();
     clickFile("sine.log");
     ASSERT_TRUE(option("optDataExp")->isEnabled());
-    QTest::mouseClick(window->backgroundWindow()->picture(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(background()->picture(), Qt::LeftButton, {}, QPoint(5, 5));
     settle();
-    EXPECT_EQ(window->formTracker().currentForm(), window.get());
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
     EXPECT_FALSE(option("optDataExp")->isEnabled()); // activation ran
 }
 
@@ -142,7 +142,7 @@ TEST_F(Background, DoubleClickEndsProgramWithoutWritingPathFile)
     clickOption(option("optBack"));
     settle();
     pathText()->setText(QStringLiteral("/elsewhere/"));
-    QTest::mouseDClick(window->backgroundWindow()->picture(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(background()->picture(), Qt::LeftButton, {}, QPoint(5, 5));
     settle();
     EXPECT_EQ(platform.endCount, 1);
     std::ifstream in(folders.pathFile(), std::ios::binary);

@@ -1,9 +1,9 @@
 #include "main_window_fixture.h"
 
 #include "capture/settings_tables.h"
-#include "widgets/look_and_feel.h"
-#include "viewer/main_window_layout.h"
 #include "rules/navigation_rules.h"
+#include "viewer/main_window_layout.h"
+#include "widgets/look_and_feel.h"
 #include "widgets/pic_curve.h"
 #include "widgets/twips.h"
 
@@ -42,7 +42,7 @@ TEST_F(Layout, SettingsRowsStand300TwipsApartFromTop840)
         const int n = parameter - 100;
         const QString nameLabel = QString::asprintf("lbl%03d", n);
         const QLabel *name = child<QLabel>(nameLabel.toUtf8().constData());
-        const QLabel *value = window->valueLabel(parameter);
+        const QLabel *value = valueLabel(parameter);
         const int top = twipsToPixels(840 + 300 * (n - 1));
         EXPECT_EQ(name->y(), top);
         EXPECT_EQ(value->y(), top);
@@ -101,7 +101,7 @@ TEST_F(Activation, FirstDisplayRestoresSavedFolderAndSelectsColourOne)
     for (const char *name : {"optCH1", "optCH2", "optCH3", "optCH4"})
         EXPECT_FALSE(option(name)->isChecked()) << name;
     EXPECT_EQ(byteList()->count(), 0); // showing the window loads nothing
-    EXPECT_EQ(window->plot().curveCount(), 0);
+    EXPECT_EQ(plot().curveCount(), 0);
 }
 
 TEST_F(Activation, MissingPathFileOrEmptyFieldKeepsInitialPathText)
@@ -174,7 +174,7 @@ TEST_F(Load, ClickOnFileFillsListLabelsAndPlot)
     EXPECT_EQ(valueText(114), "CH1");
     EXPECT_EQ(valueText(124), "1");
     EXPECT_EQ(valueText(125), "1024");
-    EXPECT_EQ(window->plot().curveCount(), 1);
+    EXPECT_EQ(plot().curveCount(), 1);
     EXPECT_TRUE(option("optDataExp")->isEnabled());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(state.curveTable.at(1).sampleValue, 0x80);
@@ -224,7 +224,7 @@ TEST_F(Load, NameWithoutLogWarnsClearsAndLoadsAllTheSame)
               "The selected file can possibly not be processed, because it does not end with "
               "'.log'.\n\rPlease select a ORVANT LOG-file.");
     EXPECT_EQ(byteList()->count(), kPairCount);
-    EXPECT_EQ(window->plot().curveCount(), 1); // the earlier curve was cleared first
+    EXPECT_EQ(plot().curveCount(), 1); // the earlier curve was cleared first
 }
 
 TEST_F(Load, FolderTextGetsSeparatorAndTypedPathIsUsedUnchanged)
@@ -258,7 +258,7 @@ TEST_F(Load, ErrorsAreReportedAndKeepWhatTheWindowHolds)
         EXPECT_EQ(platform.messages.back().text, text);
         EXPECT_EQ(byteList()->count(), kPairCount);
         EXPECT_EQ(valueText(101), "1 V");
-        EXPECT_EQ(window->plot().curveCount(), 1);
+        EXPECT_EQ(plot().curveCount(), 1);
     };
     clickFile("empty.log");
     expectReport(
@@ -286,15 +286,15 @@ TEST_F(Load, TwoLoadsLeaveTwoCurvesAndClicksDuringALoadAreIgnored)
         if (clickedDuringLoad)
             return;
         clickedDuringLoad = true;
-        EXPECT_TRUE(window->loadRunning());
+        EXPECT_TRUE(loading);
         window->filDatei_Click("sine.log"); // ignored: loads never overlap
     });
     clickFile("sine.log");
     EXPECT_EQ(loads, 1);
     EXPECT_TRUE(clickedDuringLoad);
-    EXPECT_FALSE(window->loadRunning());
+    EXPECT_FALSE(loading);
     clickFile("sine.log");
-    EXPECT_EQ(window->plot().curveCount(), 2);
+    EXPECT_EQ(plot().curveCount(), 2);
 }
 
 TEST_F(Load, ExitDuringALoadEndsCleanly)
@@ -306,7 +306,7 @@ TEST_F(Load, ExitDuringALoadEndsCleanly)
     });
     clickFile("sine.log");
     EXPECT_EQ(platform.endCount, 1);
-    EXPECT_FALSE(window->loadRunning());
+    EXPECT_FALSE(loading);
     EXPECT_FALSE(option("optDataExp")->isEnabled()); // the load stopped before its end
 }
 

@@ -67,8 +67,8 @@ protected:
             shot.labelTexts << valueText(parameter);
             shot.labelColours << valueColour(parameter);
         }
-        shot.plot = window->plot().image();
-        shot.curves = window->plot().curveCount();
+        shot.plot = plot().image();
+        shot.curves = plot().curveCount();
         shot.exportEnabled = option("optDataExp")->isEnabled();
         shot.pathText = pathText()->text();
         for (int row = 0; row < fileList()->count(); ++row)
@@ -97,18 +97,18 @@ protected:
         EXPECT_EQ(platform.messages[0].title, "ORVANT");
         EXPECT_EQ(platform.messages[0].text, report);
         EXPECT_TRUE(snapshot() == before) << name.toStdString();
-        EXPECT_FALSE(window->loadRunning());
+        EXPECT_FALSE(loading);
         platform.messages.clear();
     }
 
     // Clicks `name`, expects a complete load and no message.
     void expectLoaded(const QString &name)
     {
-        const int curves = window->plot().curveCount();
+        const int curves = plot().curveCount();
         clickFile(name);
         EXPECT_TRUE(platform.messages.empty()) << name.toStdString();
         EXPECT_EQ(byteList()->count(), kPairCount) << name.toStdString();
-        EXPECT_EQ(window->plot().curveCount(), curves + 1) << name.toStdString();
+        EXPECT_EQ(plot().curveCount(), curves + 1) << name.toStdString();
         EXPECT_TRUE(option("optDataExp")->isEnabled());
         platform.messages.clear();
     }
@@ -217,7 +217,7 @@ TEST_F(HostileFiles, DeviceNamedWithoutLogWarnsThenFails)
     EXPECT_EQ(platform.messages[0].title, "Message"); // the extension warning
     EXPECT_EQ(platform.messages[1].text, kReport75);
     EXPECT_EQ(byteList()->count(), 0); // the warning cleared list and plot
-    EXPECT_EQ(window->plot().curveCount(), 0);
+    EXPECT_EQ(plot().curveCount(), 0);
     EXPECT_EQ(valueText(101), "1 V"); // labels only change on a successful read
 }
 

@@ -5,8 +5,9 @@
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/file_list.h"
-#include "widgets/form_tracker.h"
+#include "viewer/frm_background.h"
 #include "viewer/frm_orvant.h"
+#include "widgets/form_tracker.h"
 #include "widgets/pic_curve.h"
 
 #include <QApplication>
@@ -79,6 +80,8 @@ protected:
     void start()
     {
         window = std::make_unique<FrmOrvant>(state, platform, folders);
+        QObject::connect(window.get(), &FrmOrvant::loadStarted, [this] { loading = true; });
+        QObject::connect(window.get(), &FrmOrvant::loadEnded, [this] { loading = false; });
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -102,10 +105,19 @@ protected:
     QListWidget *byteList() const { return child<QListWidget>("lstDaten"); }
     QLineEdit *pathText() const { return child<QLineEdit>("txtPath"); }
     QRadioButton *option(const char *name) const { return child<QRadioButton>(name); }
-    QString valueText(int parameter) const { return window->valueLabel(parameter)->text(); }
+    PicCurve &plot() const { return *child<PicCurve>("picCurve"); }
+    static FrmBackground *background()
+    {
+        return qobject_cast<FrmBackground *>(topLevel(QStringLiteral("frmBackground")));
+    }
+    QLabel *valueLabel(int parameter) const
+    {
+        return child<QLabel>(QStringLiteral("lblValue(%1)").arg(parameter).toUtf8().constData());
+    }
+    QString valueText(int parameter) const { return valueLabel(parameter)->text(); }
     QColor valueColour(int parameter) const
     {
-        return window->valueLabel(parameter)->palette().color(QPalette::WindowText);
+        return valueLabel(parameter)->palette().color(QPalette::WindowText);
     }
 
     // A mouse click on a file name, as a user makes it.
@@ -149,7 +161,7 @@ protected:
     // A mouse click on value label `parameter`, as a user makes it.
     void clickValueLabel(int parameter)
     {
-        QTest::mouseClick(window->valueLabel(parameter), Qt::LeftButton);
+        QTest::mouseClick(valueLabel(parameter), Qt::LeftButton);
         settle();
     }
 
@@ -172,6 +184,7 @@ protected:
     }
 
     TempFolder temp;
+    bool loading = false; // between a load's start and its end
     Folders folders;
     std::filesystem::path captureFolder;
     FakePlatform platform;

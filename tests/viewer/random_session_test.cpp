@@ -129,16 +129,14 @@ protected:
         red.clear(); // the toggle clears the window
     }
 
-    void clickValueLabel()
-    {
-        QTest::mouseClick(window->valueLabel(101 + pick(25)), Qt::LeftButton);
-    }
+    void clickValueLabel() { QTest::mouseClick(valueLabel(101 + pick(25)), Qt::LeftButton); }
 
     std::vector<OverrideDialog *> visibleDialogs() const
     {
         std::vector<OverrideDialog *> shown;
         for (int parameter = kFirstOverride; parameter <= kLastOverride; ++parameter) {
-            OverrideDialog *dialog = window->overrideDialogs().dialog(parameter);
+            auto *dialog
+                = qobject_cast<OverrideDialog *>(topLevel(QStringLiteral("frm%1").arg(parameter)));
             if (dialog && dialog->isVisible())
                 shown.push_back(dialog);
         }
@@ -151,7 +149,7 @@ protected:
         if (shown.empty()) {
             const int parameter = kFirstOverride + pick(kOverrideCount);
             const int options = static_cast<int>(overrideRow(parameter)->options.size());
-            window->overrideDialogs().choose(parameter, pick(options));
+            overrideByClicks(parameter, pick(options));
             red.insert(parameter);
             return;
         }
@@ -178,7 +176,7 @@ protected:
         const std::size_t messagesBefore = platform.messages.size();
         const bool enabled = option("optDataExp")->isEnabled();
         clickOption(option("optDataExp"));
-        if (!enabled || window->loadRunning()) {
+        if (!enabled || loading) {
             EXPECT_EQ(platform.messages.size(), messagesBefore);
             return;
         }
@@ -291,14 +289,14 @@ protected:
 
     void expectConsistentWindow()
     {
-        EXPECT_FALSE(window->loadRunning());
+        EXPECT_FALSE(loading);
         const int rows = byteList()->count();
         EXPECT_TRUE(rows == 0 || rows == kPairCount) << rows;
         // Enabled by a finished load, disabled again by each activation.
         if (option("optDataExp")->isEnabled()) {
             EXPECT_GT(loadsFinished, 0);
         }
-        EXPECT_LE(window->plot().curveCount(), loadsFinished);
+        EXPECT_LE(plot().curveCount(), loadsFinished);
         for (int parameter = 101; parameter <= 125; ++parameter) {
             const QString text = valueText(parameter);
             const bool known = text.isEmpty()

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "viewer/frm_background.h"
 #include "rules/plot_geometry.h"
+#include "viewer/frm_background.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -52,7 +52,7 @@ protected:
         if (GetParam() == Return::FromOverrideDialog)
             overrideByClicks(104, 1);
         else
-            QTest::mouseClick(window->backgroundWindow()->picture(), Qt::LeftButton, {}, {5, 5});
+            QTest::mouseClick(background()->picture(), Qt::LeftButton, {}, {5, 5});
         settle();
     }
 };
@@ -62,10 +62,10 @@ TEST_P(LaterActivation, DrawsGraticuleOverTheCurve)
     startAndPrepare();
     clickOption(option("optCH3"));
     clickFile("sine.log");
-    const QImage before = window->plot().image();
+    const QImage before = plot().image();
     ASSERT_EQ(pixelAt(before, kCurvePoint), QColor(0, 0, 255));
     activateAgain();
-    EXPECT_TRUE(window->plot().image() == overlaid(before, freshGraticule(before.size())))
+    EXPECT_TRUE(plot().image() == overlaid(before, freshGraticule(before.size())))
         << "the plot holds more or less than the curve under a graticule";
 }
 
@@ -227,7 +227,7 @@ TEST_F(WindowRules, NameWithoutLogDrawsItsCurveOnAnEmptiedPlot)
     clickFile("sine.log");
     clickFile("low.txt");
     ASSERT_EQ(platform.messages.size(), 1u);
-    const QImage image = window->plot().image();
+    const QImage image = plot().image();
     PicCurve curveOnly;
     curveOnly.resize(image.size());
     curveOnly.clear();
@@ -257,7 +257,7 @@ TEST_F(WindowRules, CurveTakesTheColourSelectedUpToItsDrawing)
         });
         clickFile("sine.log");
         QObject::disconnect(connection);
-        const QImage image = window->plot().image();
+        const QImage image = plot().image();
         EXPECT_EQ(pixelAt(image, kCurvePoint), load.curve);
         for (const QColor colour : {QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 0, 255)}) {
             if (colour != load.curve) {
