@@ -19,8 +19,24 @@ bool holds(const std::string &mountPoint, const std::string &path)
         || path[mountPoint.size()] == '/';
 }
 
+bool isShare(const std::string &path)
+{
+    return path.starts_with("\\\\");
+}
+
+// "\\server\share\" of a path on a network share: the share's root stands in for its drive.
+std::string shareRoot(const std::string &path)
+{
+    const std::size_t shareStart = path.find('\\', 2);
+    const std::size_t shareEnd
+        = shareStart == std::string::npos ? std::string::npos : path.find('\\', shareStart + 1);
+    return shareEnd == std::string::npos ? path + '\\' : path.substr(0, shareEnd + 1);
+}
+
 std::string letterDriveText(const std::string &path)
 {
+    if (isShare(path))
+        return shareRoot(path);
     return path.empty() ? std::string(":\\") : std::string(1, upper(path.front())) + ":\\";
 }
 
@@ -89,6 +105,8 @@ std::string driveTextOfDriveEntry(const std::string &entry, const PathStyle &sty
 {
     if (!style.driveLetters)
         return entry;
+    if (isShare(entry))
+        return shareRoot(entry);
     std::string text = entry.substr(0, 2);
     for (char &c : text)
         c = upper(c);

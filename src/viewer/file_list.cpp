@@ -1,8 +1,7 @@
 #include "viewer/file_list.h"
 
 #include "shared/folders.h"
-
-#include <QFile>
+#include "widgets/file_name_text.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -32,7 +31,7 @@ std::vector<std::string> FileList::entries(const std::string &folder, Entries ki
         const bool wanted = kind == Entries::Files ? it->is_regular_file(statusError)
                                                    : it->is_directory(statusError);
         if (wanted)
-            found.emplace_back(QFile::decodeName(QByteArray::fromStdString(name)), name);
+            found.emplace_back(fileNameText(name), name);
     }
     std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
         const int order = QString::compare(a.first, b.first, Qt::CaseInsensitive);
@@ -49,7 +48,7 @@ void FileList::showFolder(const std::string &folder)
 {
     clear();
     for (const std::string &name : entries(folder, Entries::Files)) {
-        auto *entry = new QListWidgetItem(QFile::decodeName(QByteArray::fromStdString(name)));
+        auto *entry = new QListWidgetItem(fileNameText(name));
         entry->setData(Qt::UserRole, QByteArray::fromStdString(name));
         addItem(entry);
     }

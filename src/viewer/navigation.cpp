@@ -2,9 +2,9 @@
 
 #include "shared/folders.h"
 #include "viewer/file_list.h"
+#include "widgets/file_name_text.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -17,7 +17,7 @@ namespace {
 
 QString shown(const std::string &bytes)
 {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
+    return fileNameText(bytes);
 }
 
 bool isReadableFolder(const std::string &folder)
@@ -55,7 +55,7 @@ Navigation::Navigation(Controls controls, std::string &pathText, std::vector<std
         controls_.drives->addItem(shown(volume));
     // A path text typed by hand is the next load's folder.
     connect(controls_.pathText, &QLineEdit::textChanged, this,
-            [this](const QString &text) { pathText_ = QFile::encodeName(text).toStdString(); });
+            [this](const QString &text) { pathText_ = fileNameBytes(text); });
     connect(controls_.folders, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         changeFolder(item->data(Qt::UserRole).toByteArray().toStdString());
     });

@@ -1,6 +1,8 @@
 #include "widgets/volumes.h"
 
-#include <QFile>
+#include "widgets/file_name_text.h"
+
+#include <QDir>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -35,7 +37,7 @@ std::vector<std::string> mountedVolumes()
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady() || isPseudo(volume))
             continue;
-        const std::string root = QFile::encodeName(volume.rootPath()).toStdString();
+        const std::string root = fileNameBytes(QDir::toNativeSeparators(volume.rootPath()));
         if (std::find(mountPoints.begin(), mountPoints.end(), root) == mountPoints.end())
             mountPoints.push_back(root);
     }

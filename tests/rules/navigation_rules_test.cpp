@@ -35,6 +35,31 @@ TEST(NavigationRules, FolderChangeEndsPathInSeparator)
     EXPECT_EQ(folderChangeDriveAndPath("/", kLinux, kMounts).pathText, "/");
 }
 
+TEST(NavigationRules, WindowsFoldersGivePathAndDriveTextsWithBackslashes)
+{
+    const struct
+    {
+        const char *folder;
+        const char *pathText;
+        const char *driveText;
+    } cases[] = {
+        {"C:\\data", "C:\\data\\", "C:\\"},
+        {"C:\\", "C:\\", "C:\\"},
+        {"d:\\Captures\\x", "D:\\Captures\\x\\", "D:\\"},
+        {"\\\\server\\share\\dir", "\\\\server\\share\\dir\\", "\\\\server\\share\\"},
+        {"\\\\server\\share", "\\\\server\\share\\", "\\\\server\\share\\"},
+    };
+    for (const auto &c : cases) {
+        const DriveAndPath changed = folderChangeDriveAndPath(c.folder, kWindows, {});
+        EXPECT_EQ(changed.pathText, c.pathText) << c.folder;
+        EXPECT_EQ(changed.driveText, c.driveText) << c.folder;
+        // The path file holds the path text; an activation gives the same drive text.
+        EXPECT_EQ(activationDriveAndPath(c.pathText, kWindows, {}).pathText, c.pathText);
+        EXPECT_EQ(activationDriveAndPath(c.pathText, kWindows, {}).driveText, c.driveText);
+        EXPECT_EQ(driveTextOfDriveEntry(c.driveText, kWindows), c.driveText);
+    }
+}
+
 TEST(NavigationRules, MountPointIsLongestWholeComponentPrefix)
 {
     EXPECT_EQ(mountPointOf("/home/user", kMounts), "/home");
