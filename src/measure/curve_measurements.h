@@ -1,0 +1,37 @@
+#pragma once
+
+#include "measure/shown_scale.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvant {
+
+class CurveTable;
+
+struct CurveMeasurements
+{
+    int maximum = 0;
+    int minimum = 0; // sample values 0..255
+    double peakToPeak = 0;
+    double mean = 0;
+    double rms = 0; // in sample units (value, not centred)
+    std::optional<double> periodSamples; // from mid-level crossings with 10 % hysteresis; none when < 2 full periods
+    std::optional<double> dutyCycle; // 0..1, whenever a period is shown
+    bool clipped = false; // any sample 0 or 255
+};
+
+CurveMeasurements measureCurve(const CurveTable &curve);
+
+// The measurements in the units of a scale, as the Measurements window shows them:
+// name and text pairs in a fixed order: "Maximum", "Minimum", "Peak to peak", "Mean",
+// "RMS", "Frequency", "Period", "Duty cycle", "Clipped" (text "—" U+2014 where unknown).
+// Voltages: maximum/minimum/mean from the centre line (value-131)/25.25 div; peak to
+// peak as a span; RMS of the voltages from the centre line. Period: samples * 2 x-units.
+// Marks of the volts axis are appended after the value (e.g. "1.2 V uncal").
+std::vector<std::pair<std::string, std::string>> measurementTexts(const CurveMeasurements &m,
+                                                                  const ShownScale &scale);
+
+} // namespace orvant
