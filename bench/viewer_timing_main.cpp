@@ -7,6 +7,7 @@
 #include "widgets/look_and_feel.h"
 
 #include <QApplication>
+#include <QTest>
 
 #include <algorithm>
 #include <chrono>
@@ -70,5 +71,20 @@ int main(int argc, char **argv)
     std::printf("load, click to curve drawn: median %.3f ms, min %.3f ms, max %.3f ms\n",
                 loads[loads.size() / 2], loads.front(), loads.back());
     std::printf("messages shown: %zu\n", platform.messages.size());
+
+    // A drag of the measuring cursors: each mouse move until the cursors are drawn.
+    auto *cursors = window.findChild<QWidget *>(QStringLiteral("plotCursors"));
+    QTest::mousePress(cursors, Qt::LeftButton, {}, QPoint(50, 50));
+    std::vector<double> moves;
+    for (int i = 0; i < 300; ++i) {
+        const auto start = Clock::now();
+        QTest::mouseMove(cursors, QPoint(60 + i % 600, 60 + i % 400));
+        cursors->repaint();
+        moves.push_back(millisecondsSince(start));
+    }
+    QTest::mouseRelease(cursors, Qt::LeftButton, {}, QPoint(60, 60));
+    std::sort(moves.begin(), moves.end());
+    std::printf("cursor drag, mouse move to cursors drawn: median %.3f ms, max %.3f ms\n",
+                moves[moves.size() / 2], moves.back());
     return 0;
 }

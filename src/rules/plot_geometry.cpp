@@ -75,6 +75,12 @@ ExactPixel exactPixel(PlotPoint point, PixelSize area)
             (kPlotTop - point.y) * (area.height - 1) / kPlotTop};
 }
 
+PlotPoint plotPointAt(ExactPixel pixel, PixelSize area)
+{
+    return {area.width > 1 ? pixel.x * kPlotRight / (area.width - 1) : 0,
+            area.height > 1 ? kPlotTop - pixel.y * kPlotTop / (area.height - 1) : kPlotTop};
+}
+
 Pixel toPixel(PlotPoint point, PixelSize area)
 {
     return toDevicePixel(point, area, 1);

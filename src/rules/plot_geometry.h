@@ -47,6 +47,8 @@ constexpr unsigned kBlackRgb = 0x000000;
 ExactPixel exactPixel(PlotPoint point, PixelSize area);
 // The pixel nearest to the point (halves go right and down).
 Pixel toPixel(PlotPoint point, PixelSize area);
+// The plot point at an exact pixel position: exactPixel() undone.
+PlotPoint plotPointAt(ExactPixel pixel, PixelSize area);
 // The device pixel nearest to the exact position times the device-pixel ratio,
 // for an area of `area` logical pixels; toPixel() at ratio 1.
 Pixel toDevicePixel(PlotPoint point, PixelSize area, double ratio);

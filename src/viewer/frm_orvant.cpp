@@ -8,6 +8,7 @@
 #include "viewer/frm_background.h"
 #include "viewer/load_sequence.h"
 #include "viewer/main_window_layout.h"
+#include "viewer/measuring_tools.h"
 #include "viewer/navigation.h"
 #include "viewer/start_centring.h"
 #include "widgets/click_label.h"
@@ -38,6 +39,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
           new Navigation({c_.drvLaufwerk, c_.dirVerzeichnis, c_.filDatei, c_.txtDrive, c_.txtPath},
                          state_.pathText, platform_.mountedVolumes(), this))
     , load_(new LoadSequence(state_, platform_, folders_, c_, *navigation_, this))
+    , measuring_(new MeasuringTools(state_, platform_, folders_, c_, this))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));
@@ -112,6 +114,8 @@ void FrmOrvant::wireControls()
     connect(load_, &LoadSequence::yielded, this, &FrmOrvant::loadYielded);
     connect(load_, &LoadSequence::finished, this, &FrmOrvant::loadFinished);
     connect(load_, &LoadSequence::ended, this, &FrmOrvant::loadEnded);
+    connect(load_, &LoadSequence::finished, measuring_, &MeasuringTools::loadCompleted);
+    connect(load_, &LoadSequence::ended, measuring_, &MeasuringTools::refresh);
 }
 
 void FrmOrvant::Form_Load()

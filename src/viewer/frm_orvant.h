@@ -15,6 +15,7 @@ namespace orvant {
 class FormTracker;
 class FrmBackground;
 class LoadSequence;
+class MeasuringTools;
 class Navigation;
 class OptionGroup;
 class OverrideDialogs;
@@ -79,6 +80,7 @@ private:
     OptionGroup *options_ = nullptr;
     Navigation *navigation_ = nullptr;
     LoadSequence *load_ = nullptr;
+    MeasuringTools *measuring_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

@@ -6,6 +6,7 @@
 #include "override/override_dialogs.h"
 #include "viewer/frm_background.h"
 #include "viewer/main_window_layout.h"
+#include "viewer/measuring_tools.h"
 #include "widgets/click_label.h"
 #include "widgets/form_tracker.h"
 #include "widgets/option_group.h"
@@ -45,6 +46,7 @@ void FrmOrvant::clearWindowSteps()
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
     }
+    measuring_->refresh();
 }
 
 void FrmOrvant::optClr_Click()
@@ -97,6 +99,7 @@ void FrmOrvant::showOverride(int parameter, const QString &text)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     label->setPalette(palette);
+    measuring_->refresh();
     tracker_->bringToFront(this);
 }
 

@@ -86,7 +86,7 @@ void LoadSequence::load(const std::string &fileName)
         const QScopedValueRollback running(running_, true);
         emit started();
         if (run(fileName))
-            emit finished();
+            emit finished(QByteArray::fromStdString(fileName));
     }
     emit ended();
 }

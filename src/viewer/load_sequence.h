@@ -39,7 +39,7 @@ signals:
     // Each time the load lets pending events run (once per sample).
     void yielded();
     // After a complete load (finished) and after every load, complete or not (ended).
-    void finished();
+    void finished(const QByteArray &fileName);
     void ended();
 
 private:

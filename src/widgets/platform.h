@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ public:
     // The drives to offer: mount points of the ready, real file systems, or
     // drive letters.
     virtual std::vector<std::string> mountedVolumes() const = 0;
+    // The standard dialog that asks where to save a file (it asks before replacing
+    // one); nothing when the user cancels.
+    virtual std::optional<std::string> askSaveFileName(const std::string &title,
+                                                       const std::string &suggested,
+                                                       const std::string &filter)
+        = 0;
     // Ends the program (after the caller has done its own work).
     virtual void endProgram() = 0;
 };

@@ -1,9 +1,11 @@
 #include "widgets/qt_platform.h"
 
+#include "widgets/file_name_text.h"
 #include "widgets/twips.h"
 #include "widgets/volumes.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -57,6 +59,18 @@ ScreenSize QtPlatform::screenSize() const
 std::vector<std::string> QtPlatform::mountedVolumes() const
 {
     return orvant::mountedVolumes();
+}
+
+std::optional<std::string> QtPlatform::askSaveFileName(const std::string &title,
+                                                       const std::string &suggested,
+                                                       const std::string &filter)
+{
+    const QString chosen
+        = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title),
+                                       fileNameText(suggested), QString::fromStdString(filter));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return fileNameBytes(chosen);
 }
 
 void QtPlatform::endProgram()

@@ -14,6 +14,9 @@ public:
     void sleepMilliseconds(int ms) override;
     ScreenSize screenSize() const override;
     std::vector<std::string> mountedVolumes() const override;
+    std::optional<std::string> askSaveFileName(const std::string &title,
+                                               const std::string &suggested,
+                                               const std::string &filter) override;
     void endProgram() override;
 };
 

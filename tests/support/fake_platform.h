@@ -28,6 +28,13 @@ public:
     void sleepMilliseconds(int ms) override { sleeps.push_back(ms); }
     ScreenSize screenSize() const override { return screen; }
     std::vector<std::string> mountedVolumes() const override { return volumes; }
+    std::optional<std::string> askSaveFileName(const std::string &title,
+                                               const std::string &suggested,
+                                               const std::string &) override
+    {
+        saveQuestions.push_back({title, suggested});
+        return saveAnswer;
+    }
     void endProgram() override { ++endCount; }
 
     std::vector<Message> messages;
@@ -36,6 +43,8 @@ public:
     ScreenSize screen {1920 * 15, 1200 * 15};
     std::vector<std::string> volumes {"/"};
     int endCount = 0;
+    std::vector<Message> saveQuestions; // title and suggested file
+    std::optional<std::string> saveAnswer; // the file the user picks; none: cancelled
     std::function<void()> onMessage; // runs while the "box" is open
 };
 

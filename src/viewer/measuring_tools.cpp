@@ -1,0 +1,141 @@
+#include "viewer/measuring_tools.h"
+
+#include "export/curve_csv.h"
+#include "measure/cursor_readout.h"
+#include "measure/curve_measurements.h"
+#include "shared/atomic_file.h"
+#include "viewer/measurements_window.h"
+#include "widgets/click_label.h"
+#include "widgets/file_name_text.h"
+#include "widgets/pic_curve.h"
+#include "widgets/platform.h"
+#include "widgets/plot_cursors.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace orvant {
+
+MeasuringTools::MeasuringTools(const VarGlobal &state, Platform &platform, const Folders &folders,
+                               const MainWindowControls &controls, QObject *parent)
+    : QObject(parent)
+    , state_(state)
+    , platform_(platform)
+    , folders_(folders)
+    , controls_(controls)
+    , cursors_(new PlotCursors(controls.picCurve))
+{
+    cursors_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    hideCursors_ = addAction(QStringLiteral("Hide Cursors"), nullptr);
+    hideCursors_->setShortcut(Qt::Key_Escape);
+    hideCursors_->setEnabled(false);
+    connect(hideCursors_, &QAction::triggered, cursors_, &PlotCursors::hideCursors);
+    addAction(QStringLiteral("Measurements"), &MeasuringTools::showMeasurementsWindow)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    auto *separator = new QAction(cursors_);
+    separator->setSeparator(true);
+    cursors_->addAction(separator);
+    copyPicture_ = addAction(QStringLiteral("Copy Picture"), &MeasuringTools::copyPicture);
+    savePicture_ = addAction(QStringLiteral("Save Picture\u2026"), &MeasuringTools::savePicture);
+    saveCsv_ = addAction(QStringLiteral("Save Curve as CSV\u2026"), &MeasuringTools::saveCsv);
+    for (QAction *action : {copyPicture_, savePicture_, saveCsv_})
+        action->setEnabled(false); // until a load has completed
+    connect(cursors_, &PlotCursors::boxChanged, this, [this](const auto &box) {
+        hideCursors_->setEnabled(box.has_value());
+        refresh();
+    });
+}
+
+QAction *MeasuringTools::addAction(const QString &text, void (MeasuringTools::*slot)())
+{
+    auto *action = new QAction(text, cursors_);
+    action->setShortcutContext(Qt::WindowShortcut);
+    cursors_->addAction(action);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+ShownScale MeasuringTools::scale() const
+{
+    ShownTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = controls_.lblValue[i]->text().toStdString();
+    return shownScale(texts);
+}
+
+void MeasuringTools::loadCompleted(const QByteArray &fileName)
+{
+    captureName_ = fileName.toStdString();
+    for (QAction *action : {copyPicture_, savePicture_, saveCsv_})
+        action->setEnabled(true);
+    refresh();
+}
+
+void MeasuringTools::refresh()
+{
+    const ShownScale shown = scale();
+    if (const auto &box = cursors_->box()) {
+        QStringList lines;
+        for (const std::string &line : cursorReadout(*box, shown))
+            lines << QString::fromStdString(line);
+        cursors_->setReadout(lines);
+    }
+    if (window_ && window_->isVisible())
+        window_->showMeasurements(fileNameText(captureName_),
+                                  measurementTexts(measureCurve(state_.curveTable), shown));
+}
+
+void MeasuringTools::showMeasurementsWindow()
+{
+    if (!window_) {
+        // A window of its own, not one whose return activates the main window.
+        window_ = new MeasurementsWindow(controls_.picCurve->window());
+        window_->setWindowFlag(Qt::Window);
+    }
+    window_->show();
+    window_->raise();
+    refresh();
+}
+
+void MeasuringTools::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(controls_.picCurve->grab().toImage());
+}
+
+std::string MeasuringTools::baseName() const
+{
+    const std::string_view name = captureName_;
+    return std::string(name.ends_with(".log") ? name.substr(0, name.size() - 4) : name);
+}
+
+void MeasuringTools::savePicture()
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    controls_.picCurve->grab().toImage().save(&buffer, "PNG");
+    save("Save Picture", ".png", "PNG pictures (*.png)", png.toStdString());
+}
+
+void MeasuringTools::saveCsv()
+{
+    save("Save Curve as CSV", ".csv", "CSV files (*.csv)", curveCsv(state_.curveTable, scale()));
+}
+
+void MeasuringTools::save(const char *title, const char *extension, const char *filter,
+                          const std::string &content)
+{
+    const std::string suggested
+        = pathText(folders_.exportFolder() / pathFromText(baseName() + extension));
+    const auto chosen = platform_.askSaveFileName(title, suggested, filter);
+    if (!chosen)
+        return;
+    if (const auto failure = writeFileAtomically(pathFromText(*chosen), content))
+        platform_.showMessage("Message",
+                              "The file  < " + *chosen + " >  could not be saved: " + *failure);
+}
+
+} // namespace orvant

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "measure/shown_scale.h"
+#include "shared/folders.h"
+#include "shared/var_global.h"
+#include "viewer/main_window_controls.h"
+
+#include <QObject>
+
+#include <string>
+
+class QAction;
+class QWidget;
+
+namespace orvant {
+
+class MeasurementsWindow;
+class Platform;
+class PlotCursors;
+
+// Measuring on the plot, reached through its context menu and two keys: cursors
+// drawn over the plot with their readout, the "Measurements" window, the plot as a
+// picture and the samples as CSV. The scale is read from the value labels as shown,
+// so a setting corrected by hand counts. Adds no control to the window's layout.
+class MeasuringTools : public QObject
+{
+    Q_OBJECT
+
+public:
+    MeasuringTools(const VarGlobal &state, Platform &platform, const Folders &folders,
+                   const MainWindowControls &controls, QObject *parent);
+
+    // A load completed: its file name names the saved files and the window.
+    void loadCompleted(const QByteArray &fileName);
+    // The value labels or the curve table changed: readout and window follow.
+    void refresh();
+
+private:
+    ShownScale scale() const;
+    QAction *addAction(const QString &text, void (MeasuringTools::*slot)());
+    void showMeasurementsWindow();
+    void copyPicture();
+    void savePicture();
+    void saveCsv();
+    void save(const char *title, const char *extension, const char *filter,
+              const std::string &content);
+    std::string baseName() const;
+
+    const VarGlobal &state_;
+    Platform &platform_;
+    const Folders &folders_;
+    const MainWindowControls &controls_;
+    PlotCursors *cursors_;
+    MeasurementsWindow *window_ = nullptr;
+    QAction *hideCursors_ = nullptr;
+    QAction *copyPicture_ = nullptr;
+    QAction *savePicture_ = nullptr;
+    QAction *saveCsv_ = nullptr;
+    std::string captureName_;
+};
+
+} // namespace orvant

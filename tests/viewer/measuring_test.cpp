@@ -1,0 +1,125 @@
+// Measuring through the window: the context menu's entries, the Measurements
+// window following loads and overrides, the picture and the CSV as saved.
+#include "main_window_fixture.h"
+
+#include "widgets/plot_cursors.h"
+
+#include <QAction>
+#include <QImage>
+
+#include <cmath>
+#include <sstream>
+
+namespace orvant::test {
+namespace {
+
+class Measuring : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        CaptureBuilder wave;
+        for (int k = 0; k < 512; ++k)
+            wave.samples[static_cast<std::size_t>(k)] = 131 + ((k / 25) % 2 ? 50 : -50);
+        writeFile(captureFolder / "square.log", wave.hexText());
+    }
+
+    QAction *entry(const QString &text) const
+    {
+        for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    }
+
+    QString measurement(const char *name) const
+    {
+        const QWidget *shown = topLevel(QStringLiteral("measurements"));
+        if (!shown)
+            return {};
+        const auto *value = shown->findChild<QLabel *>(QStringLiteral("measurement(%1)").arg(name));
+        return value ? value->text() : QString();
+    }
+};
+
+TEST_F(Measuring, MeasurementsWindowFollowsLoadsAndOverridesOfTheScale)
+{
+    start();
+    refreshFileList();
+    EXPECT_FALSE(entry(QStringLiteral("Save Curve as CSV\u2026"))->isEnabled());
+    clickFile("square.log");
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+    settle();
+    // 50 units of 25.25 per division at 1 V: 1.98 V; periods of 50 samples.
+    EXPECT_EQ(measurement("Maximum"), QString::fromUtf8("1.98 V"));
+    EXPECT_EQ(measurement("Period"), QString::fromUtf8("1 ms"));
+    EXPECT_EQ(measurement("Duty cycle"), QString::fromUtf8("50 %"));
+    overrideByClicks(101, 12); // 50 V per division
+    EXPECT_EQ(measurement("Maximum"), QString::fromUtf8("99 V"));
+    clickFile("sine.log"); // a flat line: no period
+    EXPECT_EQ(measurement("Period"), QString::fromUtf8("\u2014"));
+    EXPECT_EQ(topLevel(QStringLiteral("measurements"))->findChild<QLabel *>()->text(), "sine.log");
+}
+
+TEST_F(Measuring, CursorsNeverTouchThePictureAndTheReadoutFollowsTheScale)
+{
+    start();
+    refreshFileList();
+    clickFile("square.log");
+    const QImage picture = plot().image();
+    const QImage shown = plot().grab().toImage();
+    auto *cursors = child<PlotCursors>("plotCursors");
+    // From the graticule's left edge on the centre line to one division right and two up.
+    const auto at = [&](double x, double y) {
+        const ExactPixel pixel = exactPixel({x, y}, {plot().width(), plot().height()});
+        return QPoint(static_cast<int>(std::lround(pixel.x)), static_cast<int>(std::lround(pixel.y)));
+    };
+    QTest::mousePress(cursors, Qt::LeftButton, {}, at(18, 131));
+    QTest::mouseMove(cursors, at(118, 181.5));
+    QTest::mouseRelease(cursors, Qt::LeftButton, {}, at(118, 181.5));
+    ASSERT_TRUE(cursors->box());
+    EXPECT_NE(plot().grab().toImage(), shown);
+    EXPECT_EQ(plot().image(), picture);
+    const QString readout = cursors->accessibleDescription();
+    EXPECT_TRUE(readout.contains(QString::fromUtf8("\u0394t = 1 ms"))) << readout.toStdString();
+    EXPECT_TRUE(readout.contains(QString::fromUtf8("1/\u0394t = 1 kHz"))) << readout.toStdString();
+    EXPECT_TRUE(readout.contains(QString::fromUtf8("\u0394V = 2 V"))) << readout.toStdString();
+    clickOption(option("optClr")); // labels emptied: readings in divisions, cursors stay
+    EXPECT_TRUE(cursors->accessibleDescription().contains(QString::fromUtf8("\u0394V = 2 div")));
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(cursors->box());
+    clickFile("square.log");
+    EXPECT_EQ(plot().grab().toImage(), plot().image().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(Measuring, PictureAndCsvAreSavedWhereTheUserSays)
+{
+    start();
+    refreshFileList();
+    clickFile("square.log");
+    platform.saveAnswer = (temp.path() / "curve.csv").string();
+    entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
+    ASSERT_EQ(platform.saveQuestions.size(), 1u);
+    EXPECT_EQ(platform.saveQuestions[0].text, (folders.exportFolder() / "square.csv").string());
+    std::istringstream csv(readFile(*platform.saveAnswer));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "sample,time_s,value,volts\r");
+    std::getline(csv, line); // sample 1 at x = 2: 0.16 division left of the graticule, 1 ms each
+    EXPECT_EQ(line, "1,-0.00016,81,-1.9801980198019802\r");
+
+    platform.saveAnswer = (temp.path() / "picture.png").string();
+    entry(QStringLiteral("Save Picture\u2026"))->trigger();
+    EXPECT_EQ(QImage(QString::fromStdString(*platform.saveAnswer)).size(), plot().size());
+
+    platform.saveAnswer = (temp.path() / "no-such-folder" / "x.csv").string();
+    entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.find("could not be saved") != std::string::npos);
+}
+
+} // namespace
+} // namespace orvant::test
