@@ -18,7 +18,8 @@ struct CurveMeasurements
     double peakToPeak = 0;
     double mean = 0;
     double rms = 0; // in sample units (value, not centred)
-    std::optional<double> periodSamples; // from mid-level crossings with 10 % hysteresis; none when < 2 full periods
+    // From mid-level crossings with 10 % hysteresis; none when < 2 full periods.
+    std::optional<double> periodSamples;
     std::optional<double> dutyCycle; // 0..1, whenever a period is shown
     bool clipped = false; // any sample 0 or 255
 };

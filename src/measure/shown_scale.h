@@ -17,8 +17,10 @@ enum class ReadingUnit { Volts, Seconds, Divisions };
 struct AxisScale
 {
     std::optional<double> perDivision; // volts or seconds per division; none: divisions
-    std::vector<std::string> marks; // shown next to the reading: "uncal", "inv", "GND", "CH1 OFF", "CH2 OFF", "XY"...
+    // Shown next to the reading: "uncal", "inv", "GND", "CH1 OFF", "CH2 OFF", "XY".
+    std::vector<std::string> marks;
 
+    // The unit of a reading on this axis: `scaled` when the scale is known.
     ReadingUnit unit(ReadingUnit scaled) const
     {
         return perDivision ? scaled : ReadingUnit::Divisions;
@@ -28,8 +30,10 @@ struct AxisScale
 struct ShownScale
 {
     int channel = 1; // from CHAN SEL (122): "CH 2" (override text) -> 2, else 1
-    AxisScale volts; // the channel's VOLTS/DIV (101 or 105), VAR (103/107), INVERT (104/108), coupling (102/106)
-    AxisScale time; // SEC/DIV (109), X10 MAG (110) "ON" -> a tenth, XY (111) "ON" -> divisions (no perDivision)
+    // The channel's VOLTS/DIV (101 or 105), VAR (103/107), INVERT (104/108), coupling (102/106).
+    AxisScale volts;
+    // SEC/DIV (109); X10 MAG (110) "ON": a tenth; XY (111) "ON": divisions (no perDivision).
+    AxisScale time;
 };
 
 ShownScale shownScale(const ShownTexts &texts);
@@ -38,12 +42,14 @@ ShownScale shownScale(const ShownTexts &texts);
 std::string_view shownText(const ShownTexts &texts, int parameter);
 
 // Geometry of the plot: a vertical division is 25.25 units, centre line at 131;
-// sample k (1..512) sits at x = 2k; a horizontal division is 100 x units; graticule starts at x = 18.
+// sample k (1..512) sits at x = 2k; a horizontal division is 100 x units; the graticule
+// starts at x = 18.
 double divisionsFromCentre(double y); // (y - 131) / 25.25
 double divisionsFromLeft(double x); // (x - 18) / 100
 // A value in the axis's unit (volts/seconds) or in divisions when the scale is unknown.
 double axisValue(const AxisScale &axis, double divisions);
-double sampleVolts(int value, const AxisScale &volts); // value 0..255, measured from the centre line
+// Value 0..255, measured from the centre line.
+double sampleVolts(int value, const AxisScale &volts);
 double sampleSeconds(int k, const AxisScale &time); // from the graticule's left edge
 
 // "12.5 mV", "1.25 kHz", "-3 div", "0 s": engineering notation with SI prefixes
@@ -53,5 +59,7 @@ std::string engineering(double value, std::string_view unit);
 
 // A reading on an axis: the value with "V"/"s" or "div", then the axis's marks.
 std::string axisReading(const AxisScale &axis, double divisions, std::string_view scaledUnit);
+// `text` followed by the axis's marks, each after a blank.
+std::string withMarks(std::string text, const AxisScale &axis);
 
 } // namespace orvant

@@ -1,0 +1,154 @@
+#include "measure/curve_measurements.h"
+
+#include "shared/curve_sample.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvant {
+
+namespace {
+
+constexpr double kCentreLine = 131.0;
+constexpr double kUnitsPerVerticalDivision = 25.25;
+constexpr double kUnitsPerSample = 2.0;
+constexpr double kUnitsPerHorizontalDivision = 100.0;
+constexpr double kHysteresisOfPeakToPeak = 0.10;
+constexpr const char *kUnknown = "\u2014";
+
+using Samples = std::array<int, kSampleCount>;
+
+Samples samplesOf(const CurveTable &curve)
+{
+    Samples samples {};
+    for (int k = 1; k <= kSampleCount; ++k)
+        samples[static_cast<std::size_t>(k - 1)] = curve.at(k).sampleValue;
+    return samples;
+}
+
+// Where the line between samples i - 1 and i meets `level`, in samples from sample 1.
+double crossingAt(const Samples &s, std::size_t i, double level)
+{
+    const double before = s[i - 1];
+    const double after = s[i];
+    return static_cast<double>(i - 1) + (level - before) / (after - before);
+}
+
+struct Edges
+{
+    std::vector<double> rising;
+    std::vector<double> falling;
+};
+
+// Crossings of the mid level, counted only once the signal has gone past the
+// hysteresis band on the other side, so noise near the level adds no edge.
+Edges midLevelEdges(const Samples &s, double mid, double halfBand)
+{
+    Edges edges;
+    enum class Side { Unknown, Low, High } side = Side::Unknown;
+    double lastUp = 0.0;
+    double lastDown = 0.0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const double v = s[i];
+        if (i > 0 && s[i - 1] < mid && v >= mid)
+            lastUp = crossingAt(s, i, mid);
+        if (i > 0 && s[i - 1] >= mid && v < mid)
+            lastDown = crossingAt(s, i, mid);
+        if (v >= mid + halfBand) {
+            if (side == Side::Low)
+                edges.rising.push_back(lastUp);
+            side = Side::High;
+        } else if (v <= mid - halfBand) {
+            if (side == Side::High)
+                edges.falling.push_back(lastDown);
+            side = Side::Low;
+        }
+    }
+    return edges;
+}
+
+// Period and duty cycle over the whole periods between the first and the last rising edge.
+void measurePeriod(const Samples &s, CurveMeasurements &m)
+{
+    if (m.peakToPeak <= 0)
+        return;
+    const double mid = (m.maximum + m.minimum) / 2.0;
+    const Edges edges = midLevelEdges(s, mid, m.peakToPeak * kHysteresisOfPeakToPeak / 2.0);
+    if (edges.rising.size() < 3)
+        return;
+    const double first = edges.rising.front();
+    const double last = edges.rising.back();
+    double high = 0.0;
+    for (std::size_t r = 0; r + 1 < edges.rising.size(); ++r) {
+        const auto fall
+            = std::upper_bound(edges.falling.begin(), edges.falling.end(), edges.rising[r]);
+        if (fall != edges.falling.end() && *fall < edges.rising[r + 1])
+            high += *fall - edges.rising[r];
+    }
+    const double span = last - first;
+    m.periodSamples = span / static_cast<double>(edges.rising.size() - 1);
+    m.dutyCycle = high / span;
+}
+
+// RMS of the heights above the centre line, from the moments of the raw values.
+double centredRmsDivisions(const CurveMeasurements &m)
+{
+    const double meanSquare
+        = m.rms * m.rms - 2.0 * kCentreLine * m.mean + kCentreLine * kCentreLine;
+    return std::sqrt(std::max(0.0, meanSquare)) / kUnitsPerVerticalDivision;
+}
+
+} // namespace
+
+CurveMeasurements measureCurve(const CurveTable &curve)
+{
+    const Samples s = samplesOf(curve);
+    CurveMeasurements m;
+    const auto [low, high] = std::minmax_element(s.begin(), s.end());
+    m.minimum = *low;
+    m.maximum = *high;
+    m.peakToPeak = m.maximum - m.minimum;
+    double sum = 0.0;
+    double sumOfSquares = 0.0;
+    for (const int v : s) {
+        sum += v;
+        sumOfSquares += static_cast<double>(v) * v;
+        m.clipped = m.clipped || v <= 0 || v >= 255;
+    }
+    m.mean = sum / kSampleCount;
+    m.rms = std::sqrt(sumOfSquares / kSampleCount);
+    measurePeriod(s, m);
+    return m;
+}
+
+std::vector<std::pair<std::string, std::string>> measurementTexts(const CurveMeasurements &m,
+                                                                  const ShownScale &scale)
+{
+    const AxisScale &volts = scale.volts;
+    const AxisScale &time = scale.time;
+    std::string frequency = kUnknown;
+    std::string period = kUnknown;
+    std::string duty = kUnknown;
+    if (m.periodSamples) {
+        const double divisions = *m.periodSamples * kUnitsPerSample / kUnitsPerHorizontalDivision;
+        period = axisReading(time, divisions, "s");
+        // A frequency needs seconds; in divisions only the period is known.
+        if (time.perDivision)
+            frequency = withMarks(engineering(1.0 / axisValue(time, divisions), "Hz"), time);
+        if (m.dutyCycle)
+            duty = engineering(*m.dutyCycle * 100.0, "%");
+    }
+    return {
+        {"Maximum", axisReading(volts, divisionsFromCentre(m.maximum), "V")},
+        {"Minimum", axisReading(volts, divisionsFromCentre(m.minimum), "V")},
+        {"Peak to peak", axisReading(volts, m.peakToPeak / kUnitsPerVerticalDivision, "V")},
+        {"Mean", axisReading(volts, divisionsFromCentre(m.mean), "V")},
+        {"RMS", axisReading(volts, centredRmsDivisions(m), "V")},
+        {"Frequency", frequency},
+        {"Period", period},
+        {"Duty cycle", duty},
+        {"Clipped", m.clipped ? "Yes" : "No"},
+    };
+}
+
+} // namespace orvant

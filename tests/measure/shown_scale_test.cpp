@@ -1,0 +1,114 @@
+#include "measure_fixture.h"
+
+namespace orvant {
+namespace {
+
+using ScaleTest = MeasureTest;
+
+TEST_F(ScaleTest, EveryVoltsTextOnEitherChannel)
+{
+    const std::vector<std::pair<std::string, double>> volts {
+        {"5 mV", 0.005}, {"10 mV", 0.01}, {"20 mV", 0.02}, {"50 mV", 0.05}, {"0.1 V", 0.1},
+        {"0.2 V", 0.2},  {"0.5 V", 0.5},  {"1 V", 1},      {"2 V", 2},      {"5 V", 5},
+        {"10 V", 10},    {"20 V", 20},    {"50 V", 50}};
+    for (const auto &[text, perDivision] : volts) {
+        const ShownScale one = shownScale(labels({{101, text}, {105, "7 V"}}));
+        const ShownScale two
+            = shownScale(labels({{105, text}, {122, "CH 2"}, {106, "DC"}, {107, "CAL'D"}}));
+        EXPECT_EQ(one.channel, 1);
+        EXPECT_EQ(two.channel, 2);
+        for (const ShownScale &scale : {one, two}) {
+            ASSERT_TRUE(scale.volts.perDivision) << text;
+            EXPECT_DOUBLE_EQ(*scale.volts.perDivision, perDivision) << text;
+            EXPECT_TRUE(scale.volts.marks.empty()) << text;
+        }
+    }
+}
+
+TEST_F(ScaleTest, EveryTimeTextWithMagnifierAndXY)
+{
+    const std::vector<std::pair<std::string, double>> times {
+        {"50 nS", 50e-9},   {"0.1 µS", 0.1e-6}, {"0.2 µS", 0.2e-6}, {"0.5 µS", 0.5e-6},
+        {"1 µS", 1e-6},     {"2 µS", 2e-6},     {"5 µS", 5e-6},     {"10 µS", 10e-6},
+        {"20 µS", 20e-6},   {"50 µS", 50e-6},   {"0.1 mS", 0.1e-3}, {"0.2 mS", 0.2e-3},
+        {"0.5 mS", 0.5e-3}, {"1 mS", 1e-3},     {"2 mS", 2e-3},     {"5 mS", 5e-3},
+        {"10 mS", 10e-3},   {"20 mS", 20e-3},   {"50 mS", 50e-3},   {"0.1 S", 0.1},
+        {"0.2 S", 0.2},     {"0.5 S", 0.5},     {"1 S", 1},         {"2 S", 2},
+        {"5 S", 5},         {"10 S", 10},       {"20 S", 20}};
+    for (const auto &[text, perDivision] : times) {
+        const AxisScale plain = shownScale(labels({{109, text}})).time;
+        const AxisScale magnified = shownScale(labels({{109, text}, {110, "ON"}})).time;
+        const AxisScale xy = shownScale(labels({{109, text}, {111, "ON"}})).time;
+        ASSERT_TRUE(plain.perDivision && magnified.perDivision) << text;
+        EXPECT_DOUBLE_EQ(*plain.perDivision, perDivision) << text;
+        EXPECT_DOUBLE_EQ(*magnified.perDivision, perDivision / 10) << text;
+        EXPECT_FALSE(xy.perDivision) << text;
+        EXPECT_EQ(xy.marks, std::vector<std::string> {"XY"});
+    }
+}
+
+TEST_F(ScaleTest, MarksFromTheChannelsLabels)
+{
+    using Marks = std::vector<std::string>;
+    const std::vector<std::pair<ShownTexts, Marks>> cases {
+        {labels({{101, "1 V"}, {103, "UNCAL'D"}}), {"uncal"}},
+        {labels({{101, "1 V"}, {103, ""}}), {"uncal"}},
+        {labels({{101, ""}, {103, "UNCAL'D"}}), {}}, // divisions are not uncalibrated
+        {labels({{101, "1 V"}, {104, "ON"}}), {"inv"}},
+        {labels({{101, "1 V"}, {102, "GND"}}), {"GND"}},
+        {labels({{101, "1 V"}, {102, "AC"}}), {}},
+        {labels({{101, "1 V"}, {102, "CH1OFF"}}), {"CH1 OFF"}},
+        {labels({{101, "1 V"}, {102, "CH1 OFF"}, {103, "UNCAL'D"}, {104, "ON"}}),
+         {"uncal", "inv", "CH1 OFF"}},
+        {labels({{122, "CH 2"}, {105, "1 V"}, {106, "CH2OFF"}, {107, "CAL'D"}, {108, "OFF"}}),
+         {"CH2 OFF"}},
+        {labels({{122, "CH 2"}, {105, "1 V"}, {106, "CH2 OFF"}, {107, "CAL'D"}, {108, "ON"}}),
+         {"inv", "CH2 OFF"}},
+        {labels({{122, "CH 1"}, {101, "1 V"}, {105, "2 V"}, {106, "GND"}, {108, "ON"}}), {}},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(shownScale(cases[i].first).volts.marks, cases[i].second) << "case " << i;
+}
+
+TEST_F(ScaleTest, EmptyOrUnknownLabelsGiveDivisions)
+{
+    for (const ShownTexts &texts : {ShownTexts {}, labels({{101, "3 V"}, {109, "3 S"}})}) {
+        const ShownScale scale = shownScale(texts);
+        EXPECT_EQ(scale.channel, 1);
+        EXPECT_FALSE(scale.volts.perDivision);
+        EXPECT_FALSE(scale.time.perDivision);
+        EXPECT_EQ(scale.volts.unit(ReadingUnit::Volts), ReadingUnit::Divisions);
+        EXPECT_DOUBLE_EQ(sampleVolts(181, scale.volts), 50 / 25.25);
+    }
+}
+
+TEST_F(ScaleTest, SamplePositionsOnThePlot)
+{
+    const ShownScale scale = shownScale(labels({{101, "2 V"}, {109, "1 mS"}}));
+    EXPECT_DOUBLE_EQ(sampleVolts(131, scale.volts), 0);
+    EXPECT_DOUBLE_EQ(sampleVolts(232, scale.volts), 8); // top of the graticule: 4 div
+    EXPECT_DOUBLE_EQ(sampleVolts(30, scale.volts), -8);
+    EXPECT_DOUBLE_EQ(sampleSeconds(9, scale.time), 0); // x = 18, left edge
+    EXPECT_DOUBLE_EQ(sampleSeconds(59, scale.time), 1e-3);
+    EXPECT_DOUBLE_EQ(sampleSeconds(1, scale.time), -0.16e-3);
+    EXPECT_DOUBLE_EQ(sampleSeconds(509, scale.time), 10e-3);
+}
+
+TEST_F(ScaleTest, EngineeringNotation)
+{
+    const std::vector<std::tuple<double, std::string, std::string>> cases {
+        {0.0125, "V", "12.5 mV"},  {1250, "Hz", "1.25 kHz"},
+        {-3, "div", "-3 div"},     {0, "s", "0 s"},
+        {-0.0, "V", "0 V"},        {2.5e-6, "s", "2.5 µs"},
+        {50e-9, "s", "50 ns"},     {0.9997, "V", "1 V"},
+        {999.96e3, "Hz", "1 MHz"}, {12345, "div", "12300 div"},
+        {33.3333, "%", "33.3 %"},  {5e9, "Hz", "5 GHz"},
+        {4.2e-12, "V", "4.2 pV"},  {-0.001234, "V", "-1.23 mV"},
+        {100, "V", "100 V"},       {2.0 / 3, "div", "0.667 div"},
+        {NAN, "Hz", "—"},          {INFINITY, "Hz", "—"}};
+    for (const auto &[value, unit, text] : cases)
+        EXPECT_EQ(engineering(value, unit), text) << value;
+}
+
+} // namespace
+} // namespace orvant
