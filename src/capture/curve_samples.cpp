@@ -48,25 +48,25 @@ void convertSample(const ByteTable &table, int k, CurveSample &sample)
     const char low = table.at(p + 2).character[0];
     const char text[4] = {'&', 'H', high, low};
     std::memcpy(sample.sampleText.data(), text, 4);
-    if (const auto value = sampleValueOf(high, low))
-        sample.sampleValue = static_cast<std::int16_t>(*value);
+    const int h = hexDigitValue(high, HexLetters::EitherCase);
+    const int l = hexDigitValue(low, HexLetters::EitherCase);
+    if (h != kNoHexDigit && l != kNoHexDigit)
+        sample.sampleValue = static_cast<std::int16_t>(16 * h + l);
 
-    // k 4, 5 blanks, sample text, 6 blanks, value 3.
-    char *row = sample.rowText.data();
-    std::memset(row, ' ', 22);
-    writeSampleNumber(row, k);
-    std::memcpy(row + 9, text, 4);
-    writeValue(row + 19, sample.sampleValue);
+    // k 4, 5 blanks, sample text, 6 blanks, value 3: built aside, stored at once.
+    std::array<char, 22> row;
+    std::memset(row.data(), ' ', row.size());
+    writeSampleNumber(row.data(), k);
+    std::memcpy(row.data() + 9, text, 4);
+    writeValue(row.data() + 19, sample.sampleValue);
+    std::memcpy(sample.rowText.data(), row.data(), row.size());
 }
 
 bool buildCurveSamples(const ByteTable &table, CurveTable &curve, const LetEventsRun &letEventsRun)
 {
-    for (int k = 1; k <= kSampleCount; ++k) {
-        if (letEventsRun && !letEventsRun())
-            return false;
-        convertSample(table, k, curve.at(k));
-    }
-    return true;
+    if (!letEventsRun)
+        return buildCurveSamples(table, curve, [] { return true; });
+    return buildCurveSamples(table, curve, [&letEventsRun] { return letEventsRun(); });
 }
 
 } // namespace orvant
