@@ -50,16 +50,16 @@ void convertSample(const ByteTable &table, int k, CurveSample &sample)
     std::memcpy(sample.sampleText.data(), text, 4);
     const int h = hexDigitValue(high, HexLetters::EitherCase);
     const int l = hexDigitValue(low, HexLetters::EitherCase);
-    if (h != kNoHexDigit && l != kNoHexDigit)
-        sample.sampleValue = static_cast<std::int16_t>(16 * h + l);
+    // A text that is no hex number keeps the value the sample had.
+    const int value = h != kNoHexDigit && l != kNoHexDigit ? 16 * h + l : sample.sampleValue;
+    sample.sampleValue = static_cast<std::int16_t>(value);
 
-    // k 4, 5 blanks, sample text, 6 blanks, value 3: built aside, stored at once.
-    std::array<char, 22> row;
-    std::memset(row.data(), ' ', row.size());
-    writeSampleNumber(row.data(), k);
-    std::memcpy(row.data() + 9, text, 4);
-    writeValue(row.data() + 19, sample.sampleValue);
-    std::memcpy(sample.rowText.data(), row.data(), row.size());
+    // k 4, 5 blanks, sample text, 6 blanks, value 3.
+    char *row = sample.rowText.data();
+    std::memset(row, ' ', 22);
+    writeSampleNumber(row, k);
+    std::memcpy(row + 9, text, 4);
+    writeValue(row + 19, value);
 }
 
 bool buildCurveSamples(const ByteTable &table, CurveTable &curve, const LetEventsRun &letEventsRun)
