@@ -56,6 +56,21 @@ constexpr int digitIndex(char c)
     return value == kNoHexDigit ? kNonDigit : value;
 }
 
+// The digit index of every character, looked up once per character of a load.
+constexpr auto kDigitIndexOf = [] {
+    std::array<unsigned char, 256> indexes {};
+    for (int c = 0; c < 256; ++c)
+        indexes[static_cast<std::size_t>(c)]
+            = static_cast<unsigned char>(digitIndex(static_cast<char>(c)));
+    return indexes;
+}();
+
+std::size_t pairIndex(char high, char low)
+{
+    return std::size_t {kDigitIndexOf[static_cast<unsigned char>(high)]} * kDigitIndexes
+        + kDigitIndexOf[static_cast<unsigned char>(low)];
+}
+
 // What a pair gives besides its own two characters and its Nr., for every two
 // digit indexes: the entry, rowText included, and the list row, with blanks
 // where the pair's characters and Nr. go. Worked out once: a load converts
@@ -149,8 +164,7 @@ static_assert(offsetof(CaptureByte, highDigit) == 2 && offsetof(CaptureByte, low
 void convert(const AllPairTexts &all, const std::array<char, 2> &hex, const std::array<char, 4> &nr,
              CaptureByte &entry, ListRow *row)
 {
-    const PairTexts &texts
-        = all[static_cast<std::size_t>(digitIndex(hex[0]) * kDigitIndexes + digitIndex(hex[1]))];
+    const PairTexts &texts = all[pairIndex(hex[0], hex[1])];
     entry = texts.entry;
     const char digits[4] = {hex[0], hex[1], hex[0], hex[1]};
     std::memcpy(reinterpret_cast<char *>(&entry), digits, 4);

@@ -62,11 +62,37 @@ void convertSample(const ByteTable &table, int k, CurveSample &sample)
     writeValue(row + 19, value);
 }
 
+namespace {
+
+class FunctionEvents : public SampleEvents
+{
+public:
+    explicit FunctionEvents(const LetEventsRun &function)
+        : function_(function)
+    {
+    }
+    bool letEventsRun() override { return !function_ || function_(); }
+
+private:
+    const LetEventsRun &function_;
+};
+
+} // namespace
+
 bool buildCurveSamples(const ByteTable &table, CurveTable &curve, const LetEventsRun &letEventsRun)
 {
-    if (!letEventsRun)
-        return buildCurveSamples(table, curve, [] { return true; });
-    return buildCurveSamples(table, curve, [&letEventsRun] { return letEventsRun(); });
+    FunctionEvents events(letEventsRun);
+    return buildCurveSamples(table, curve, events);
+}
+
+bool buildCurveSamples(const ByteTable &table, CurveTable &curve, SampleEvents &events)
+{
+    for (int k = 1; k <= kSampleCount; ++k) {
+        if (!events.letEventsRun())
+            return false;
+        convertSample(table, k, curve.at(k));
+    }
+    return true;
 }
 
 } // namespace orvant

@@ -3,10 +3,8 @@
 #include "shared/capture_byte.h"
 #include "shared/curve_sample.h"
 
-#include <concepts>
 #include <functional>
 #include <optional>
-#include <type_traits>
 
 namespace orvant {
 
@@ -25,19 +23,15 @@ void convertSample(const ByteTable &table, int k, CurveSample &sample);
 bool buildCurveSamples(const ByteTable &table, CurveTable &curve,
                        const LetEventsRun &letEventsRun = {});
 
-// The same with any callable, called directly: no std::function per sample.
-template<typename LetRun>
-requires std::is_invocable_r_v<bool, LetRun &> &&(
-    !std::same_as<std::remove_cvref_t<LetRun>,
-                  LetEventsRun>)bool buildCurveSamples(const ByteTable &table, CurveTable &curve,
-                                                       LetRun &&letEventsRun)
+// What the build asks first thing for every sample; false stops it there.
+class SampleEvents
 {
-    for (int k = 1; k <= kSampleCount; ++k) {
-        if (!letEventsRun())
-            return false;
-        convertSample(table, k, curve.at(k));
-    }
-    return true;
-}
+public:
+    virtual ~SampleEvents() = default;
+    virtual bool letEventsRun() { return true; }
+};
+
+// The same, asking `events`: a single virtual call per sample.
+bool buildCurveSamples(const ByteTable &table, CurveTable &curve, SampleEvents &events);
 
 } // namespace orvant
