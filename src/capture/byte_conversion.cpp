@@ -4,6 +4,7 @@
 #include "shared/decimal_text.h"
 #include "shared/hex_digit.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace orvant {
@@ -53,6 +54,21 @@ constexpr int digitIndex(char c)
 {
     const int value = hexDigitValue(c, HexLetters::UpperCase);
     return value == kNoHexDigit ? kNonDigit : value;
+}
+
+// The digit index of every character, looked up once per character of a load.
+constexpr auto kDigitIndexOf = [] {
+    std::array<unsigned char, 256> indexes {};
+    for (int c = 0; c < 256; ++c)
+        indexes[static_cast<std::size_t>(c)]
+            = static_cast<unsigned char>(digitIndex(static_cast<char>(c)));
+    return indexes;
+}();
+
+std::size_t pairIndex(char high, char low)
+{
+    return std::size_t {kDigitIndexOf[static_cast<unsigned char>(high)]} * kDigitIndexes
+        + kDigitIndexOf[static_cast<unsigned char>(low)];
 }
 
 // What a pair gives besides its own two characters and its Nr., for every two
@@ -139,17 +155,19 @@ std::array<char, 4> nrText(int nr)
     return text;
 }
 
+// The pair's characters stand first in an entry, as its hexText, highDigit and
+// lowDigit: written as one piece.
+static_assert(offsetof(CaptureByte, highDigit) == 2 && offsetof(CaptureByte, lowDigit) == 3);
+
 // The entry (and its list row) from the pair's template: the pair's own
 // characters and Nr. put in.
 void convert(const AllPairTexts &all, const std::array<char, 2> &hex, const std::array<char, 4> &nr,
              CaptureByte &entry, ListRow *row)
 {
-    const PairTexts &texts
-        = all[static_cast<std::size_t>(digitIndex(hex[0]) * kDigitIndexes + digitIndex(hex[1]))];
+    const PairTexts &texts = all[pairIndex(hex[0], hex[1])];
     entry = texts.entry;
-    std::memcpy(entry.hexText.data(), hex.data(), 2);
-    entry.highDigit[0] = hex[0];
-    entry.lowDigit[0] = hex[1];
+    const char digits[4] = {hex[0], hex[1], hex[0], hex[1]};
+    std::memcpy(reinterpret_cast<char *>(&entry), digits, 4);
     std::memcpy(entry.rowText.data() + columnAt(RowKind::Export, Column::Nr), nr.data(), 4);
     std::memcpy(entry.rowText.data() + columnAt(RowKind::Export, Column::Hex), hex.data(), 2);
     if (row) {
@@ -157,6 +175,17 @@ void convert(const AllPairTexts &all, const std::array<char, 2> &hex, const std:
         std::memcpy(row->data() + columnAt(RowKind::List, Column::Nr), nr.data(), 4);
         std::memcpy(row->data() + columnAt(RowKind::List, Column::Hex), hex.data(), 2);
     }
+}
+
+// The part of an entry a reset writes.
+constexpr std::size_t kResetSize = offsetof(CaptureByte, rowText);
+
+// An entry between pairs is written by nothing but a reset, so it is nearly
+// always blank already: then it is only read, not written again.
+void resetUnlessBlank(const CaptureByte &blank, CaptureByte &entry)
+{
+    if (std::memcmp(&entry, &blank, kResetSize) != 0)
+        entry.reset();
 }
 
 } // namespace
@@ -169,11 +198,19 @@ void convertPair(const PreparedText &text, int nr, CaptureByte &entry, ListRow *
 void buildByteTable(const PreparedText &text, ByteTable &table, ListRows *rows)
 {
     const AllPairTexts &all = allPairTexts();
-    for (int nr = kFirstNr; nr <= kLastNr; nr += 2) {
+    static const CaptureByte blank {};
+    // The entries stand one after the other, indexed by Nr.: reached unchecked.
+    CaptureByte *const entries = &table.at(0);
+    convert(all, hexAt(text, kFirstNr), kNrTexts[0], entries[kFirstNr],
+            rows ? rows->data() : nullptr);
+    resetUnlessBlank(blank, entries[kFirstNr + 1]);
+    for (int nr = kFirstNr + 2; nr <= kLastNr; nr += 2) {
         const auto i = static_cast<std::size_t>(nr / 2);
-        convert(all, hexAt(text, nr), kNrTexts[i], table.at(nr), rows ? &(*rows)[i] : nullptr);
+        const std::array<char, 2> hex
+            = {text[static_cast<std::size_t>(nr - 1)], text[static_cast<std::size_t>(nr)]};
+        convert(all, hex, kNrTexts[i], entries[nr], rows ? &(*rows)[i] : nullptr);
         // In the same pass: the entry after it is never converted.
-        table.at(nr + 1).reset();
+        resetUnlessBlank(blank, entries[nr + 1]);
     }
 }
 

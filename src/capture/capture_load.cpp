@@ -21,8 +21,7 @@ LoadEnd loadField(const CaptureField &field, VarGlobal &state, LoadStages &stage
     const PreparedText text = prepareCaptureText(field.text);
     stages.read(field.text, text);
     stages.decoded(decodeCapture(state, text, rows));
-    const bool complete = buildCurveSamples(state.byteTable, state.curveTable,
-                                            [&stages] { return stages.letEventsRun(); });
+    const bool complete = buildCurveSamples(state.byteTable, state.curveTable, stages);
     return complete ? LoadEnd::Complete : LoadEnd::Stopped;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/byte_conversion.h"
+#include "capture/curve_samples.h"
 #include "capture/load_error.h"
 #include "capture/settings_decoder.h"
 #include "shared/prepared_text.h"
@@ -22,7 +23,7 @@ namespace orvant {
 //      number, the byte count and the settings;
 //   4. the 512 curve samples, letting pending events run first thing for each.
 // Drawing the curve and enabling the export are the window's own.
-class LoadStages
+class LoadStages : public SampleEvents
 {
 public:
     virtual ~LoadStages() = default;
@@ -37,7 +38,7 @@ public:
     // The table, the numbers and the settings are decoded, the list rows written.
     virtual void decoded(const SettingsTexts &) { }
     // First thing for every sample; false stops the load there.
-    virtual bool letEventsRun() { return true; }
+    bool letEventsRun() override { return true; }
 };
 
 enum class LoadEnd {

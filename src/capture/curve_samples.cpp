@@ -48,21 +48,47 @@ void convertSample(const ByteTable &table, int k, CurveSample &sample)
     const char low = table.at(p + 2).character[0];
     const char text[4] = {'&', 'H', high, low};
     std::memcpy(sample.sampleText.data(), text, 4);
-    if (const auto value = sampleValueOf(high, low))
-        sample.sampleValue = static_cast<std::int16_t>(*value);
+    const int h = hexDigitValue(high, HexLetters::EitherCase);
+    const int l = hexDigitValue(low, HexLetters::EitherCase);
+    // A text that is no hex number keeps the value the sample had.
+    const int value = h != kNoHexDigit && l != kNoHexDigit ? 16 * h + l : sample.sampleValue;
+    sample.sampleValue = static_cast<std::int16_t>(value);
 
     // k 4, 5 blanks, sample text, 6 blanks, value 3.
     char *row = sample.rowText.data();
     std::memset(row, ' ', 22);
     writeSampleNumber(row, k);
     std::memcpy(row + 9, text, 4);
-    writeValue(row + 19, sample.sampleValue);
+    writeValue(row + 19, value);
 }
+
+namespace {
+
+class FunctionEvents : public SampleEvents
+{
+public:
+    explicit FunctionEvents(const LetEventsRun &function)
+        : function_(function)
+    {
+    }
+    bool letEventsRun() override { return !function_ || function_(); }
+
+private:
+    const LetEventsRun &function_;
+};
+
+} // namespace
 
 bool buildCurveSamples(const ByteTable &table, CurveTable &curve, const LetEventsRun &letEventsRun)
 {
+    FunctionEvents events(letEventsRun);
+    return buildCurveSamples(table, curve, events);
+}
+
+bool buildCurveSamples(const ByteTable &table, CurveTable &curve, SampleEvents &events)
+{
     for (int k = 1; k <= kSampleCount; ++k) {
-        if (letEventsRun && !letEventsRun())
+        if (!events.letEventsRun())
             return false;
         convertSample(table, k, curve.at(k));
     }

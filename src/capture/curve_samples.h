@@ -23,4 +23,15 @@ void convertSample(const ByteTable &table, int k, CurveSample &sample);
 bool buildCurveSamples(const ByteTable &table, CurveTable &curve,
                        const LetEventsRun &letEventsRun = {});
 
+// What the build asks first thing for every sample; false stops it there.
+class SampleEvents
+{
+public:
+    virtual ~SampleEvents() = default;
+    virtual bool letEventsRun() { return true; }
+};
+
+// The same, asking `events`: a single virtual call per sample.
+bool buildCurveSamples(const ByteTable &table, CurveTable &curve, SampleEvents &events);
+
 } // namespace orvant
