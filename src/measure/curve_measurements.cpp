@@ -9,10 +9,6 @@ namespace orvant {
 
 namespace {
 
-constexpr double kCentreLine = 131.0;
-constexpr double kUnitsPerVerticalDivision = 25.25;
-constexpr double kUnitsPerSample = 2.0;
-constexpr double kUnitsPerHorizontalDivision = 100.0;
 constexpr double kHysteresisOfPeakToPeak = 0.10;
 constexpr const char *kUnknown = "\u2014";
 

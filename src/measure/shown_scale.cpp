@@ -9,11 +9,6 @@ namespace orvant {
 
 namespace {
 
-constexpr double kUnitsPerVerticalDivision = 25.25;
-constexpr double kCentreLine = 131.0;
-constexpr double kUnitsPerHorizontalDivision = 100.0;
-constexpr double kGraticuleLeft = 18.0;
-constexpr double kUnitsPerSample = 2.0;
 
 struct ScaleText
 {

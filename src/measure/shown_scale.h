@@ -41,6 +41,13 @@ ShownScale shownScale(const ShownTexts &texts);
 // The text of value label `parameter` (101..125); "" for any other number.
 std::string_view shownText(const ShownTexts &texts, int parameter);
 
+// The plot's geometry in plot units.
+constexpr double kCentreLine = 131.0;
+constexpr double kUnitsPerVerticalDivision = 25.25;
+constexpr double kUnitsPerHorizontalDivision = 100.0;
+constexpr double kGraticuleLeft = 18.0;
+constexpr double kUnitsPerSample = 2.0;
+
 // Geometry of the plot: a vertical division is 25.25 units, centre line at 131;
 // sample k (1..512) sits at x = 2k; a horizontal division is 100 x units; the graticule
 // starts at x = 18.
