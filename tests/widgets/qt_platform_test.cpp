@@ -12,20 +12,25 @@ namespace orvant {
 namespace {
 
 // Runs `inspect` on the box once it is open, then closes it with its button.
-void whileBoxIsOpen(const std::function<void(QMessageBox &)> &inspect)
+class BoxInspector
 {
-    const auto poll = std::make_shared<std::function<void()>>();
-    *poll = [inspect, poll] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, *poll);
-            return;
-        }
-        inspect(*box);
-        box->buttons().front()->click();
-    };
-    QTimer::singleShot(0, *poll);
-}
+public:
+    explicit BoxInspector(std::function<void(QMessageBox &)> inspect)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, inspect = std::move(inspect)] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll_.stop();
+            inspect(*box);
+            box->buttons().front()->click();
+        });
+        poll_.start(10);
+    }
+
+private:
+    QTimer poll_;
+};
 
 TEST(QtPlatformMessage, OneOkButtonNoIconTitleAsGivenAndOneBreakPerLineEnd)
 {
@@ -40,7 +45,7 @@ TEST(QtPlatformMessage, OneOkButtonNoIconTitleAsGivenAndOneBreakPerLineEnd)
     };
     for (const auto &c : cases) {
         bool inspected = false;
-        whileBoxIsOpen([&](QMessageBox &box) {
+        const BoxInspector inspector([&](QMessageBox &box) {
             inspected = true;
             EXPECT_EQ(box.windowTitle(), c.title);
             EXPECT_EQ(box.text(), c.shown);
