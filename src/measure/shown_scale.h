@@ -11,20 +11,12 @@ namespace orvant {
 // The value labels' texts as shown, by parameter number 101..125 ("" when empty).
 using ShownTexts = std::array<std::string, 25>; // index = parameter - 101
 
-enum class ReadingUnit { Volts, Seconds, Divisions };
-
 // What one axis of a reading means.
 struct AxisScale
 {
     std::optional<double> perDivision; // volts or seconds per division; none: divisions
     // Shown next to the reading: "uncal", "inv", "GND", "CH1 OFF", "CH2 OFF", "XY".
     std::vector<std::string> marks;
-
-    // The unit of a reading on this axis: `scaled` when the scale is known.
-    ReadingUnit unit(ReadingUnit scaled) const
-    {
-        return perDivision ? scaled : ReadingUnit::Divisions;
-    }
 };
 
 struct ShownScale
