@@ -149,8 +149,7 @@ void FrmOrvant::dirVerzeichnis_Change(const std::string &folder)
 
 void FrmOrvant::filDatei_Click(const std::string &fileName)
 {
-    if (!ending_)
-        load_->load(fileName);
+    load_->load(fileName); // ignored once the program ends
 }
 
 void FrmOrvant::optDataExp_Click()

@@ -93,14 +93,14 @@ void LoadSequence::load(const std::string &fileName)
 
 bool LoadSequence::run(const std::string &fileName)
 {
+    WindowStages stages(*this);
     const auto folder = withTrailingSeparator(state_.pathText, kSeparator);
     if (!folder) {
-        platform_.showMessage("ORVANT", loadErrorReport(LoadError::invalidCall()));
+        stages.failed(LoadError::invalidCall());
         return false;
     }
     if (*folder != state_.pathText)
         navigation_.setPathText(*folder);
-    WindowStages stages(*this);
     const std::string fullName = fullCaptureName(*folder, fileName);
     if (loadCapture(pathFromText(fullName), state_, stages, rows_.get()) != LoadEnd::Complete)
         return false;

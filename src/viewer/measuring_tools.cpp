@@ -71,7 +71,7 @@ void MeasuringTools::loadCompleted(const QByteArray &fileName)
     captureName_ = fileName.toStdString();
     for (QAction *action : {copyPicture_, savePicture_, saveCsv_})
         action->setEnabled(true);
-    refresh();
+    // The load's end, which follows, refreshes the readout and the window.
 }
 
 void MeasuringTools::refresh()
