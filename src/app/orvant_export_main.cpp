@@ -1,6 +1,11 @@
-// orvant-export: the data files of capture files, without a window.
+// orvant-export: the data files, CSV files and pictures of capture files, without a
+// window or a display.
 #include "export/batch_export.h"
 #include "shared/folders.h"
+#ifdef ORVANT_WITH_PICTURES
+#include "picture/capture_picture.h"
+#include <QImage>
+#endif
 
 #include <chrono>
 #include <iostream>
@@ -20,7 +25,12 @@ int main(int argc, char **argv)
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const orvant::BatchIo io {std::cout, std::cerr, [] { return std::chrono::system_clock::now(); },
-                              orvant::Folders::standard().exportFolder()};
+    orvant::BatchIo io {std::cout, std::cerr, [] { return std::chrono::system_clock::now(); },
+                        orvant::Folders::standard().exportFolder()};
+#ifdef ORVANT_WITH_PICTURES
+    io.picture = [](const orvant::CurveTable &curve) {
+        return orvant::pngBytes(orvant::firstLoadPicture(curve));
+    };
+#endif
     return orvant::runBatchExport(args, io);
 }

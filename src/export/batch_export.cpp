@@ -2,6 +2,7 @@
 
 #include "capture/capture_load.h"
 #include "capture/load_path.h"
+#include "export/curve_csv.h"
 #include "shared/atomic_file.h"
 #include "shared/durable_chunk.h"
 #include "shared/folders.h"
@@ -32,9 +33,13 @@ std::optional<std::string> takeOption(std::string_view arg, const std::string *n
         options.help = true;
         return std::nullopt;
     }
-    if (arg == "--stdout") {
-        options.toStdout = true;
-        return std::nullopt;
+    for (const auto &[name, flag] :
+         {std::pair {"--stdout", &options.toStdout}, std::pair {"--csv", &options.csv},
+          std::pair {"--png", &options.png}}) {
+        if (arg == name) {
+            *flag = true;
+            return std::nullopt;
+        }
     }
     std::optional<std::string_view> folder;
     if (arg == "--to") {
@@ -65,13 +70,15 @@ std::optional<std::string> checkOptions(const BatchOptions &options)
         return "--stdout and --to exclude each other";
     if (options.toStdout && options.captures.size() != 1)
         return "--stdout takes exactly one capture";
+    if (options.toStdout && options.png)
+        return "--png cannot write to standard output";
     return std::nullopt;
 }
 
 std::string usageLines()
 {
-    return "Usage: orvant-export [--to FOLDER] CAPTURE...\n"
-           "       orvant-export --stdout CAPTURE\n";
+    return "Usage: orvant-export [--csv] [--png] [--to FOLDER] CAPTURE...\n"
+           "       orvant-export [--csv] --stdout CAPTURE\n";
 }
 
 bool endsWithLogInAnyCase(std::string_view name)
@@ -117,20 +124,68 @@ private:
     std::string_view capture_;
 };
 
-CaptureExport exportOf(std::string_view capture, const BatchIo &io)
+std::vector<BatchOutput> outputsOf(const BatchOptions &options)
 {
-    BatchStages stages(io.err, capture);
-    return exportFreshCapture(pathFromText(std::string(capture)), ExportTime::at(io.now()), stages);
+    if (!options.csv && !options.png)
+        return {BatchOutput::DataFile};
+    std::vector<BatchOutput> outputs;
+    if (options.csv)
+        outputs.push_back(BatchOutput::Csv);
+    if (options.png)
+        outputs.push_back(BatchOutput::Picture);
+    return outputs;
 }
 
-int exportToStdout(const std::string &capture, const BatchIo &io)
+// A fresh load of the capture, and the moment line 1 of its data file names.
+struct BatchCapture
 {
-    const CaptureExport result = exportOf(capture, io);
-    if (result.error) {
-        reportLoadError(io.err, capture, *result.error);
+    FreshCapture fresh;
+    ExportTime time;
+};
+
+BatchCapture loadOf(std::string_view capture, const BatchIo &io)
+{
+    BatchStages stages(io.err, capture);
+    const ExportTime time = ExportTime::at(io.now());
+    return {loadFreshCapture(pathFromText(std::string(capture)), stages), time};
+}
+
+ShownScale scaleOf(const SettingsTexts &settings)
+{
+    ShownTexts texts;
+    for (int parameter = kFirstParameter; parameter <= kLastParameter; ++parameter)
+        texts[static_cast<std::size_t>(parameter - kFirstParameter)] = settings[parameter];
+    return shownScale(texts);
+}
+
+// The bytes of one output; none when the picture could not be made.
+std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loaded,
+                                     const BatchIo &io)
+{
+    const VarGlobal &state = *loaded.fresh.state;
+    switch (output) {
+    case BatchOutput::Csv:
+        return curveCsv(state.curveTable, scaleOf(loaded.fresh.settings));
+    case BatchOutput::Picture:
+        if (std::string png = io.picture(state.curveTable); !png.empty())
+            return png;
+        return std::nullopt;
+    case BatchOutput::DataFile:
+        break;
+    }
+    return exportContent(state.captureText, state.byteTable, state.curveTable, loaded.time);
+}
+
+int exportToStdout(const BatchOptions &options, const BatchIo &io)
+{
+    const std::string &capture = options.captures.front();
+    const BatchCapture loaded = loadOf(capture, io);
+    if (loaded.fresh.error) {
+        reportLoadError(io.err, capture, *loaded.fresh.error);
         return kBatchFailed;
     }
-    io.out.write(result.content.data(), static_cast<std::streamsize>(result.content.size()));
+    const std::string content = *contentOf(outputsOf(options).front(), loaded, io);
+    io.out.write(content.data(), static_cast<std::streamsize>(content.size()));
     io.out.flush();
     if (!io.out) {
         io.err << kProgram << ": standard output could not be written\n";
@@ -139,7 +194,26 @@ int exportToStdout(const std::string &capture, const BatchIo &io)
     return kBatchOk;
 }
 
-constexpr std::string_view kOutputSuffix = " Data File.txt";
+std::string_view outputSuffix(BatchOutput output)
+{
+    switch (output) {
+    case BatchOutput::Csv:
+        return ".csv";
+    case BatchOutput::Picture:
+        return ".png";
+    case BatchOutput::DataFile:
+        break;
+    }
+    return " Data File.txt";
+}
+
+bool isLeftAside(const std::string &fileName)
+{
+    for (const BatchOutput output : {BatchOutput::DataFile, BatchOutput::Csv, BatchOutput::Picture})
+        if (isAsideName(fileName, outputSuffix(output)))
+            return true;
+    return false;
+}
 
 // Removes the files an interrupted run left aside in the folder: only this
 // command's, known by their names.
@@ -149,7 +223,7 @@ void removeLeftAsideFiles(const std::filesystem::path &folder)
     std::filesystem::directory_iterator entry(folder, error);
     for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
         std::error_code ignored;
-        if (isAsideName(pathText(entry->path().filename()), kOutputSuffix)
+        if (isLeftAside(pathText(entry->path().filename()))
             && entry->symlink_status(ignored).type() == std::filesystem::file_type::regular)
             std::filesystem::remove(entry->path(), ignored);
     }
@@ -168,28 +242,17 @@ public:
     }
 
     // Returns false when the capture failed before its chunk is committed.
-    bool add(const std::string &capture)
+    bool add(const std::string &capture, const std::vector<BatchOutput> &outputs)
     {
-        const CaptureExport result = exportOf(capture, io_);
-        if (result.error) {
-            reportLoadError(io_.err, capture, *result.error);
+        const BatchCapture loaded = loadOf(capture, io_);
+        if (loaded.fresh.error) {
+            reportLoadError(io_.err, capture, *loaded.fresh.error);
             return false;
         }
-        const std::string name = batchOutputName(pathFromText(capture));
-        const std::filesystem::path target = folder_ / pathFromText(name);
-        if (written_.contains(outputKey(name))) {
-            io_.err << capture << ": not written, " << pathText(target)
-                    << " was already written by this run\n";
-            return false;
-        }
-        if (const auto failure = chunk_.add(target, result.content)) {
-            reportNotCreated(capture, target, *failure);
-            return false;
-        }
-        // Taken from now on; given back if the chunk fails.
-        written_.insert(outputKey(name));
-        pending_.push_back({capture, target, outputKey(name)});
-        return true;
+        bool allAdded = true;
+        for (const BatchOutput output : outputs)
+            allAdded = addOutput(capture, output, loaded) && allAdded;
+        return allAdded;
     }
 
     bool chunkFull() const { return pending_.size() >= io_.chunkSize; }
@@ -214,6 +277,30 @@ public:
     }
 
 private:
+    bool addOutput(const std::string &capture, BatchOutput output, const BatchCapture &loaded)
+    {
+        const std::string name = batchOutputName(pathFromText(capture), output);
+        const std::filesystem::path target = folder_ / pathFromText(name);
+        if (written_.contains(outputKey(name))) {
+            io_.err << capture << ": not written, " << pathText(target)
+                    << " was already written by this run\n";
+            return false;
+        }
+        const std::optional<std::string> content = contentOf(output, loaded, io_);
+        if (!content) {
+            reportNotCreated(capture, target, "the picture could not be drawn");
+            return false;
+        }
+        if (const auto failure = chunk_.add(target, *content)) {
+            reportNotCreated(capture, target, *failure);
+            return false;
+        }
+        // Taken from now on; given back if the chunk fails.
+        written_.insert(outputKey(name));
+        pending_.push_back({capture, target, outputKey(name)});
+        return true;
+    }
+
     struct Pending
     {
         std::string capture;
@@ -246,9 +333,10 @@ int exportToFolder(const BatchOptions &options, const BatchIo &io)
     removeLeftAsideFiles(folder);
     const std::unique_ptr<ChunkSync> ownSync = io.sync ? nullptr : makeChunkSync(defaultSyncCall());
     FolderRun run(folder, io, io.sync ? *io.sync : *ownSync);
+    const std::vector<BatchOutput> outputs = outputsOf(options);
     bool allWritten = true;
     for (const std::string &capture : options.captures) {
-        allWritten = run.add(capture) && allWritten;
+        allWritten = run.add(capture, outputs) && allWritten;
         if (run.chunkFull())
             allWritten = run.commit() && allWritten;
     }
@@ -293,8 +381,17 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
         + pathText(defaultFolder)
         + "\n"
           "               The folder must exist: it is never created.\n"
-          "  --stdout     write the lines of exactly one capture to standard output\n"
-          "               instead (not together with --to)\n"
+          "  --csv        write the curve as \"<capture file name>.csv\" instead of the\n"
+          "               data file: sample,time_s,value,volts, one row per sample,\n"
+          "               scaled by the settings the capture holds\n"
+          "  --png        write the plot as \"<capture file name>.png\" instead of the\n"
+          "               data file: 733 x 585 pixels, the graticule and the curve in\n"
+          "               black, as the viewer shows the capture loaded first after\n"
+          "               its start (not in a build without the viewer)\n"
+          "               --csv and --png together write both.\n"
+          "  --stdout     write the lines of exactly one capture (its data file, or\n"
+          "               with --csv its CSV) to standard output instead (not\n"
+          "               together with --to or --png)\n"
           "  --help       show this text\n"
           "\n"
           "Each capture is written as \"<capture file name> Data File.txt\", where a final\n"
@@ -302,7 +399,7 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "name is replaced. When two captures of one run would write the same file, the\n"
           "second is reported and not written.\n"
           "\n"
-          "One line per capture: the file written on standard output, or the failure on\n"
+          "One line per file written, on standard output, and one per failure, on\n"
           "standard error, for example \"a.log: Error 53 (File not found)\". A name that\n"
           "does not end in \".log\" (letter case counts) gets the viewer's warning on\n"
           "standard error and is converted all the same.\n"
@@ -311,43 +408,50 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "folder is missing, 2 for a wrong command line.\n";
 }
 
-std::string batchOutputName(const std::filesystem::path &capture)
+std::string batchOutputName(const std::filesystem::path &capture, BatchOutput output)
 {
     std::string name = pathText(capture.filename());
     if (endsWithLogInAnyCase(name))
         name.resize(name.size() - 4);
-    return name + " Data File.txt";
+    return name.append(outputSuffix(output));
 }
 
-CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time,
-                                 LoadStages &stages)
+FreshCapture loadFreshCapture(const std::filesystem::path &capture, LoadStages &stages)
 {
     // Failures are returned, not shown: only the read can fail.
-    class Failure : public LoadStages
+    class Seen : public LoadStages
     {
     public:
-        explicit Failure(LoadStages &caller)
+        explicit Seen(LoadStages &caller)
             : caller_(caller)
         {
         }
         void extensionWarning() override { caller_.extensionWarning(); }
         void failed(const LoadError &error) override { this->error = error; }
+        void decoded(const SettingsTexts &texts) override { settings = texts; }
         std::optional<LoadError> error;
+        SettingsTexts settings;
 
     private:
         LoadStages &caller_;
     } seen(stages);
 
-    CaptureExport result;
-    // Large tables: on the heap, fresh for every capture. No list rows.
-    const auto state = std::make_unique<VarGlobal>();
-    if (loadCapture(capture, *state, seen) == LoadEnd::Failed) {
+    // Fresh for every capture. No list rows.
+    FreshCapture result {std::make_unique<VarGlobal>(), {}, {}};
+    if (loadCapture(capture, *result.state, seen) == LoadEnd::Failed)
         result.error = seen.error;
-        return result;
-    }
-    result.content
-        = exportContent(state->captureText, state->byteTable, state->curveTable, line1Time);
+    result.settings = std::move(seen.settings);
     return result;
+}
+
+CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time,
+                                 LoadStages &stages)
+{
+    const FreshCapture fresh = loadFreshCapture(capture, stages);
+    if (fresh.error)
+        return {{}, fresh.error};
+    const VarGlobal &state = *fresh.state;
+    return {exportContent(state.captureText, state.byteTable, state.curveTable, line1Time), {}};
 }
 
 CaptureExport exportFreshCapture(const std::filesystem::path &capture, const ExportTime &line1Time)
@@ -369,8 +473,14 @@ int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
         io.out << batchHelpText(io.defaultFolder);
         return kBatchOk;
     }
+    if (options.png && !io.picture) {
+        io.err << kProgram
+               << ": --png is not available: this build of ORVANT has no viewer, "
+                  "whose drawing makes the pictures\n";
+        return kBatchUsage;
+    }
     if (options.toStdout)
-        return exportToStdout(options.captures.front(), io);
+        return exportToStdout(options, io);
     return exportToFolder(options, io);
 }
 

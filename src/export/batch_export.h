@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ struct BatchOptions
     std::optional<std::filesystem::path> folder; // --to FOLDER
     bool toStdout = false; // --stdout
     bool help = false; // --help
+    bool csv = false; // --csv
+    bool png = false; // --png
     std::vector<std::string> captures;
 };
 
@@ -36,9 +39,24 @@ ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args);
 // The --help text; it names the export folder used without --to.
 std::string batchHelpText(const std::filesystem::path &defaultFolder);
 
-// "<capture file name> Data File.txt": the name without its folder and without
-// a final ".log" in any letter case.
-std::string batchOutputName(const std::filesystem::path &capture);
+// What a capture is written as: the data file unless --csv or --png ask for others.
+enum class BatchOutput { DataFile, Csv, Picture };
+
+// "<capture file name> Data File.txt", "<capture file name>.csv" or
+// "<capture file name>.png": the name without its folder and without a final ".log"
+// in any letter case.
+std::string batchOutputName(const std::filesystem::path &capture,
+                            BatchOutput output = BatchOutput::DataFile);
+
+// The program's state after loading the capture as the first capture of a fresh
+// start, with the value texts the panel shows; or the load error.
+struct FreshCapture
+{
+    std::unique_ptr<VarGlobal> state; // large tables: on the heap
+    SettingsTexts settings;
+    std::optional<LoadError> error;
+};
+FreshCapture loadFreshCapture(const std::filesystem::path &capture, LoadStages &stages);
 
 // The export the viewer writes after loading the capture as the first capture
 // of a fresh start, or the load error.
@@ -60,6 +78,8 @@ enum BatchExit : int {
 };
 
 using BatchClock = std::function<std::chrono::system_clock::time_point()>;
+// The PNG bytes of a capture's picture (empty: it could not be made).
+using BatchPicture = std::function<std::string(const CurveTable &)>;
 
 class ChunkSync;
 
@@ -76,6 +96,7 @@ struct BatchIo
     std::filesystem::path defaultFolder; // without --to
     ChunkSync *sync = nullptr; // nullptr: the system's default
     std::size_t chunkSize = kBatchChunkSize;
+    BatchPicture picture {}; // none: a build without pictures, --png is refused
 };
 
 // The whole run of orvant-export; returns the exit code. Into a folder, the

@@ -2,15 +2,32 @@
 
 #include "shared/folders.h"
 #include "widgets/file_name_text.h"
+#include "widgets/folder_watch.h"
+
+#include <QScrollBar>
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace orvant {
 
+namespace {
+
+QListWidgetItem *itemOf(const std::string &name)
+{
+    auto *entry = new QListWidgetItem(fileNameText(name));
+    entry->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    return entry;
+}
+
+} // namespace
+
 FileList::FileList(QWidget *parent)
     : QListWidget(parent)
+    , watch_(new FolderWatch(this))
 {
+    connect(watch_, &FolderWatch::mayHaveChanged, this, &FileList::refresh);
     connect(this, &QListWidget::itemClicked, this, &FileList::choose);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (handlingKey_ && row >= 0)
@@ -46,12 +63,54 @@ std::vector<std::string> FileList::entries(const std::string &folder, Entries ki
 
 void FileList::showFolder(const std::string &folder)
 {
+    folder_ = folder;
+    watch_->watch(folder);
     clear();
-    for (const std::string &name : entries(folder, Entries::Files)) {
-        auto *entry = new QListWidgetItem(fileNameText(name));
-        entry->setData(Qt::UserRole, QByteArray::fromStdString(name));
-        addItem(entry);
+    for (const std::string &name : entries(folder, Entries::Files))
+        addItem(itemOf(name));
+}
+
+std::string FileList::nameAt(int row) const
+{
+    return item(row)->data(Qt::UserRole).toByteArray().toStdString();
+}
+
+void FileList::refresh()
+{
+    const std::vector<std::string> names = entries(folder_, Entries::Files);
+    const int scrolled = verticalScrollBar()->value();
+    const std::set<std::string> present(names.begin(), names.end());
+    bool selectedGone = false;
+    for (int row = count() - 1; row >= 0; --row) {
+        if (!present.contains(nameAt(row))) {
+            selectedGone = selectedGone || item(row)->isSelected() || row == currentRow();
+            delete takeItem(row);
+        }
     }
+    // What is left keeps the order of `names`: the new names go into its gaps.
+    int row = 0;
+    for (const std::string &name : names) {
+        if (row >= count() || nameAt(row) != name)
+            insertItem(row, itemOf(name));
+        ++row;
+    }
+    if (selectedGone) {
+        setCurrentItem(nullptr);
+        clearSelection();
+    }
+    verticalScrollBar()->setValue(scrolled);
+}
+
+bool FileList::select(const std::string &name)
+{
+    for (int row = 0; row < count(); ++row) {
+        if (nameAt(row) == name) {
+            setCurrentRow(row);
+            scrollToItem(item(row));
+            return true;
+        }
+    }
+    return false;
 }
 
 void FileList::choose(const QListWidgetItem *item)

@@ -7,10 +7,13 @@
 
 namespace orvant {
 
+class FolderWatch;
+
 // The file list: a click on a name (the selected one too) chooses it, and so
 // does a move of the selection by the user's keys; the program's own refills
 // and selections choose nothing. Each item keeps the name's bytes as the file
-// system gives them; its text only shows them.
+// system gives them; its text only shows them. The list follows its folder:
+// files written or deleted there appear and disappear by themselves.
 class FileList : public QListWidget
 {
     Q_OBJECT
@@ -27,6 +30,11 @@ public:
 
     // Shows the files of a folder.
     void showFolder(const std::string &folder);
+    // Brings the list up to date with its folder; the selection (unless its file
+    // is gone) and the scroll position stay.
+    void refresh();
+    // Selects a name's item as the program's own selection; false when it is not listed.
+    bool select(const std::string &name);
 
 signals:
     void fileChosen(const QByteArray &name);
@@ -36,8 +44,11 @@ protected:
 
 private:
     void choose(const QListWidgetItem *item);
+    std::string nameAt(int row) const;
 
     bool handlingKey_ = false;
+    std::string folder_;
+    FolderWatch *watch_;
 };
 
 } // namespace orvant

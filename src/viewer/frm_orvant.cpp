@@ -4,6 +4,7 @@
 #include "override/override_dialogs.h"
 #include "rules/number_text.h"
 #include "rules/path_file.h"
+#include "viewer/capture_opener.h"
 #include "viewer/file_list.h"
 #include "viewer/frm_background.h"
 #include "viewer/load_sequence.h"
@@ -40,6 +41,8 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
                          state_.pathText, platform_.mountedVolumes(), this))
     , load_(new LoadSequence(state_, platform_, folders_, c_, *navigation_, this))
     , measuring_(new MeasuringTools(state_, platform_, folders_, c_, this))
+    , opener_(new CaptureOpener(*this, *navigation_, *c_.filDatei, *load_,
+                                [this](const std::string &name) { filDatei_Click(name); }))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));
@@ -55,6 +58,11 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
 
 FrmOrvant::~FrmOrvant() = default;
 
+void FrmOrvant::openAfterFirstActivation(const std::filesystem::path &path)
+{
+    opener_->openAfterFirstActivation(path);
+}
+
 void FrmOrvant::wireForms()
 {
     overrides_ = std::make_unique<OverrideDialogs>(
@@ -65,6 +73,7 @@ void FrmOrvant::wireForms()
     connect(tracker_, &FormTracker::formActivated, this, [this](QWidget *form) {
         if (form == this) {
             Form_Activate();
+            opener_->activated();
         } else if (form == background_.get()) {
             background_->Form_Activate();
             tracker_->bringToFront(this);

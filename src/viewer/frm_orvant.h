@@ -7,11 +7,13 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 namespace orvant {
 
+class CaptureOpener;
 class FormTracker;
 class FrmBackground;
 class LoadSequence;
@@ -30,6 +32,9 @@ class FrmOrvant : public QWidget
 public:
     FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWidget *parent = nullptr);
     ~FrmOrvant() override;
+
+    // A capture or folder named on the command line: opened after the first activation.
+    void openAfterFirstActivation(const std::filesystem::path &path);
 
     // Handlers
     void Form_Load();
@@ -81,6 +86,7 @@ private:
     Navigation *navigation_ = nullptr;
     LoadSequence *load_ = nullptr;
     MeasuringTools *measuring_ = nullptr;
+    CaptureOpener *opener_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

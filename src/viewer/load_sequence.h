@@ -31,6 +31,7 @@ public:
     void load(const std::string &fileName);
     // "Export Data": the tables as they stand into a dated file; ignored during a load.
     void exportData();
+    bool running() const { return running_; }
     // The program ends: a running load stops at its next yield.
     void stop() { stopping_ = true; }
 

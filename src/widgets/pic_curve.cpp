@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace orvant {
 
@@ -15,12 +14,6 @@ namespace {
 QColor colourOf(unsigned rgb)
 {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
-QPoint devicePoint(PlotPoint point, QSize area, double ratio)
-{
-    const Pixel pixel = toDevicePixel(point, {area.width(), area.height()}, ratio);
-    return {pixel.x, pixel.y};
 }
 
 } // namespace
@@ -34,7 +27,7 @@ PicCurve::PicCurve(QWidget *parent)
 
 void PicCurve::setPenWidth(int pixels)
 {
-    penWidth_ = std::max(1, pixels);
+    pen_.penWidth = std::max(1, pixels);
 }
 
 void PicCurve::fitImage() const
@@ -44,7 +37,7 @@ void PicCurve::fitImage() const
     if (image_.size() == deviceSize && ratio == ratio_)
         return;
     QImage fitted(deviceSize, QImage::Format_RGB32);
-    fitted.fill(colourOf(kBackgroundRgb));
+    fitted.fill(colourOf(kPlotBackgroundRgb));
     if (ratio == ratio_) {
         // A retained surface keeps its drawing when the area changes size.
         QPainter(&fitted).drawImage(0, 0, image_);
@@ -54,7 +47,7 @@ void PicCurve::fitImage() const
     // Another ratio: the calls since the last clear are drawn again at it.
     image_ = std::move(fitted);
     ratio_ = ratio;
-    current_ = {};
+    pen_.current = {};
     replay(sinceClear_);
 }
 
@@ -64,38 +57,13 @@ const QImage &PicCurve::image() const
     return image_;
 }
 
-void PicCurve::paint(QPainter &painter, const PlotCommand &command) const
-{
-    penWidth_ = std::max(1, command.penWidth);
-    const QColor colour = colourOf(command.colour.value_or(kForegroundRgb));
-    const int devicePenWidth = std::max(1, static_cast<int>(std::lround(penWidth_ * ratio_)));
-    painter.setPen(QPen(colour, devicePenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    const QPoint to = devicePoint(command.to, size(), ratio_);
-    switch (command.op) {
-    case PlotOp::Dot:
-        painter.drawPoint(to);
-        break;
-    case PlotOp::Line:
-        painter.drawLine(devicePoint(command.from, size(), ratio_), to);
-        break;
-    case PlotOp::LineTo:
-        painter.drawLine(devicePoint(current_, size(), ratio_), to);
-        break;
-    }
-    current_ = command.to;
-}
-
 void PicCurve::replay(std::span<const PlotCommand> commands) const
 {
     if (!image_.isNull()) {
-        QPainter painter(&image_);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        for (const PlotCommand &command : commands)
-            paint(painter, command);
+        paintPlotCommands(image_, {width(), height()}, ratio_, commands, pen_);
     } else if (!commands.empty()) {
         // An area without pixels still follows the calls.
-        penWidth_ = std::max(1, commands.back().penWidth);
-        current_ = commands.back().to;
+        pen_ = {std::max(1, commands.back().penWidth), commands.back().to};
     }
 }
 
@@ -109,21 +77,21 @@ void PicCurve::draw(std::span<const PlotCommand> commands)
 
 void PicCurve::line(PlotPoint from, PlotPoint to, PlotColour colour)
 {
-    const PlotCommand command {PlotOp::Line, penWidth_, from, to, colour};
+    const PlotCommand command {PlotOp::Line, pen_.penWidth, from, to, colour};
     draw({&command, 1});
 }
 
 void PicCurve::lineTo(PlotPoint to, PlotColour colour)
 {
-    const PlotCommand command {PlotOp::LineTo, penWidth_, {}, to, colour};
+    const PlotCommand command {PlotOp::LineTo, pen_.penWidth, {}, to, colour};
     draw({&command, 1});
 }
 
 void PicCurve::clear()
 {
     fitImage();
-    image_.fill(colourOf(kBackgroundRgb));
-    current_ = {};
+    image_.fill(colourOf(kPlotBackgroundRgb));
+    pen_.current = {};
     sinceClear_.clear();
     if (curveCount_ != 0) {
         curveCount_ = 0;

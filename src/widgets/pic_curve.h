@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture/plot_painter.h"
 #include "rules/plot_geometry.h"
 
 #include <QImage>
@@ -17,23 +18,17 @@ class CurveTable;
 // calls. The drawing calls since the last clear() are kept, so a change of the
 // device-pixel ratio (the window moves to another screen) draws them again sharp.
 //
-// Drawing is aliased and pixel-exact: points go to their nearest device pixel,
-// pen widths are logical pixels, pens are square-capped (a line covers the pen's square at both
-// ends, so the joints of the curve leave no gaps and a 1-pixel line includes both end points).
+// Drawing is aliased and pixel-exact (see paintPlotCommands).
 class PicCurve : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr unsigned kBackgroundRgb = 0xC0FFFF; // RGB(192, 255, 255)
-    // The program's own light palette makes the window text black everywhere.
-    static constexpr unsigned kForegroundRgb = 0x000000;
-
     explicit PicCurve(QWidget *parent = nullptr);
 
     void setPenWidth(int pixels);
-    int penWidth() const { return penWidth_; }
-    PlotPoint currentPoint() const { return current_; }
+    int penWidth() const { return pen_.penWidth; }
+    PlotPoint currentPoint() const { return pen_.current; }
 
     // Each call draws in `colour`, or in the foreground colour without one, and
     // makes its end point the current point.
@@ -61,14 +56,12 @@ protected:
 
 private:
     void fitImage() const;
-    void paint(QPainter &painter, const PlotCommand &command) const;
     void replay(std::span<const PlotCommand> commands) const;
 
     // Follow the widget's size and ratio lazily: a hidden widget gets no events.
     mutable QImage image_;
     mutable qreal ratio_ = 1;
-    mutable int penWidth_ = 1;
-    mutable PlotPoint current_;
+    mutable PenState pen_;
     std::vector<PlotCommand> sinceClear_;
     int curveCount_ = 0;
 };

@@ -54,7 +54,8 @@ protected:
     {
         std::ostringstream out;
         std::ostringstream err;
-        const BatchIo io {out, err, [this] { return moment; }, defaultFolder()};
+        BatchIo io {out, err, [this] { return moment; }, defaultFolder()};
+        io.picture = picture;
         const int code = runBatchExport(args, io);
         return {code, out.str(), err.str()};
     }
@@ -70,6 +71,7 @@ protected:
     }
 
     test::TempFolder folder;
+    BatchPicture picture; // none: a build without pictures
     std::chrono::system_clock::time_point moment
         = std::chrono::system_clock::from_time_t(1'796'000'000);
 };
@@ -129,6 +131,50 @@ TEST_F(BatchExport, StdoutTakesTheLinesOfExactlyOneCapture)
     EXPECT_EQ(missing.err, "nowhere.log: Error 53 (File not found)\n");
 }
 
+TEST_F(BatchExport, CsvAndPngReplaceTheDataFileAndPngNeedsTheDrawing)
+{
+    const std::string a = capture("a.log", test::goldenCaptureFile());
+    const RunResult refused = run({"--png", "--to", target().string(), a});
+    EXPECT_EQ(refused.exitCode, kBatchUsage);
+    EXPECT_NE(refused.err.find("--png is not available"), std::string::npos) << refused.err;
+    EXPECT_TRUE(namesIn(target()).empty());
+
+    picture = [](const CurveTable &) {
+        return std::string("drawn");
+    };
+    const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
+        {{}, {"a Data File.txt"}},
+        {{"--csv"}, {"a.csv"}},
+        {{"--png"}, {"a.png"}},
+        {{"--png", "--csv"}, {"a.csv", "a.png"}},
+    };
+    for (const auto &[options, names] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(options));
+        std::filesystem::remove_all(target());
+        std::filesystem::create_directory(target());
+        std::vector<std::string> args = options;
+        args.insert(args.end(), {"--to", target().string(), a});
+        const RunResult result = run(args);
+        EXPECT_EQ(result.exitCode, kBatchOk) << result.err;
+        EXPECT_EQ(namesIn(target()), names);
+        EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), std::ssize(names));
+    }
+    EXPECT_EQ(test::readFile(target() / "a.png"), "drawn");
+    EXPECT_TRUE(test::readFile(target() / "a.csv").starts_with("sample,time_s,value,volts\r\n"));
+    EXPECT_TRUE(run({"--csv", "--stdout", a}).out == test::readFile(target() / "a.csv"));
+
+    // A picture that cannot be made fails alone.
+    picture = [](const CurveTable &) {
+        return std::string();
+    };
+    const RunResult failed = run({"--csv", "--png", "--to", target().string(), a});
+    EXPECT_EQ(failed.exitCode, kBatchFailed);
+    EXPECT_NE(failed.err.find("a.png could not be created: the picture could not be drawn"),
+              std::string::npos)
+        << failed.err;
+    EXPECT_NE(failed.out.find("a.csv"), std::string::npos);
+}
+
 TEST_F(BatchExport, WrongCommandLinesAreUsageErrors)
 {
     const std::string a = capture("a.log", test::goldenCaptureFile());
@@ -140,6 +186,8 @@ TEST_F(BatchExport, WrongCommandLinesAreUsageErrors)
         {"--to=", a},
         {"--to", target().string(), "--to", target().string(), a},
         {"--stdout", "--to", target().string(), a},
+        {"--png", "--stdout", a},
+        {"--csv", "--png", "--stdout", a},
     };
     for (const auto &args : wrong) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -171,9 +219,9 @@ TEST_F(BatchExport, HelpSaysHowAndExitsWell)
     const RunResult result = run({"--help"});
     EXPECT_EQ(result.exitCode, kBatchOk);
     EXPECT_EQ(result.err, "");
-    for (const std::string &word :
-         std::vector<std::string> {"--to FOLDER", "--stdout", "--help", " Data File.txt", ".log",
-                                   "Exit status", defaultFolder().string()})
+    for (const std::string &word : std::vector<std::string> {
+             "--to FOLDER", "--stdout", "--help", "--csv", "--png", " Data File.txt", ".log",
+             "Exit status", defaultFolder().string()})
         EXPECT_NE(result.out.find(word), std::string::npos) << word;
     EXPECT_EQ(run({"-h", "--stdout"}).exitCode, kBatchOk);
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "rules/plot_geometry.h"
+#include "rules/twips.h"
+
+#include <string>
+
+class QImage;
+
+namespace orvant {
+
+class CurveTable;
+
+// The plot area's size on the main window (11000 x 8780 twips).
+constexpr PixelSize kPlotAreaPixels {twipsToPixels(11000), twipsToPixels(8780)};
+
+// The plot as the viewer shows it after loading the capture as the first load of a
+// fresh start: the graticule and the curve in black. Needs no application object.
+QImage firstLoadPicture(const CurveTable &curve);
+
+// The picture as PNG bytes; empty when it cannot be encoded.
+std::string pngBytes(const QImage &picture);
+
+} // namespace orvant
