@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks an installed ORVANT below PREFIX: its files, the desktop entry and
-# AppStream data, that orvant-export answers, and that the viewer starts under
-# Xvfb from a folder of its own with a fresh home and fills that home.
+# AppStream data, that orvant-export answers, that the viewer starts under
+# Xvfb from a folder of its own with a fresh home and fills that home, and that
+# orvant-export draws pictures of the samples there without a display.
 # Usage: check_installed.sh PREFIX
 set -euo pipefail
 prefix=$1
@@ -39,4 +40,9 @@ samples=$(find "$work/home/ORVANT/ORVANT Output" -name '*.log' | wc -l)
 for folder in "ORVANT 2. Path" "ORVANT 4. Data"; do
   [ -d "$work/home/ORVANT/$folder" ] || fail "first start did not create $folder"
 done
+# Pictures and CSV from the installed batch command, with no display at all.
+env -u DISPLAY -u WAYLAND_DISPLAY HOME=$work/home "$prefix/bin/orvant-export" --csv --png \
+  "$work/home/ORVANT/ORVANT Output/"*.log >/dev/null || fail "orvant-export --csv --png"
+pictures=$(find "$work/home/ORVANT/ORVANT 4. Data" -name '*.png' | wc -l)
+[ "$pictures" -eq "$samples" ] || fail "$pictures pictures for $samples captures"
 echo "installed viewer in $prefix started; $samples sample captures in place"
