@@ -104,8 +104,19 @@ TEST_F(OpenAndFollow, CommandLineCaptureLeavesTheWindowAsAClickAndGivesTheBatchP
     const Seen clicked = seen(*window);
     EXPECT_EQ(clicked.rows.size(), 1055);
     // The batch command's picture is the plot after this first load.
-    EXPECT_EQ(clicked.plot.convertToFormat(QImage::Format_RGB32),
-              firstLoadPicture(state.curveTable));
+    const QImage picture = firstLoadPicture(state.curveTable);
+    EXPECT_EQ(clicked.plot.convertToFormat(QImage::Format_RGB32), picture);
+    // Its PNG keeps every pixel, with a palette or, for many colours, without.
+    QImage manyColours(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            manyColours.setPixel(x, y, qRgb(x * 4, y * 4, 7));
+    for (const QImage &image : {picture, manyColours}) {
+        const std::string png = pngBytes(image);
+        EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(png)).convertToFormat(
+                      QImage::Format_RGB32),
+                  image);
+    }
     window.reset();
 
     const std::string pathFileBefore = readFile(folders.pathFile());
