@@ -15,7 +15,32 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+// Needs windows.h first.
+#include <shellapi.h>
 #endif
+
+namespace {
+
+// The arguments after the program name, in UTF-8 like every path text. On
+// Windows argv holds them in the ANSI code page, which has no room for most
+// characters of a file name: they are taken from the system's UTF-16 instead.
+std::vector<std::string> arguments(int argc, char **argv)
+{
+#ifdef _WIN32
+    int count = 0;
+    if (wchar_t **wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        std::vector<std::string> args;
+        for (int i = 1; i < count; ++i)
+            args.push_back(orvant::pathText(std::filesystem::path(wide[i])));
+        ::LocalFree(wide);
+        return args;
+    }
+#endif
+    return {argv + 1, argv + argc};
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -24,7 +49,7 @@ int main(int argc, char **argv)
     // The lines keep their CR LF and every 8-bit character as it is.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = arguments(argc, argv);
     orvant::BatchIo io {std::cout, std::cerr, [] { return std::chrono::system_clock::now(); },
                         orvant::Folders::standard().exportFolder()};
 #ifdef ORVANT_WITH_PICTURES

@@ -19,6 +19,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
+int openReadOnly(const fs::path &file);
+
+#ifdef _WIN32
+// The status look-up does not see the system's devices (NUL, CON, COM1 ...),
+// which open all the same.
+bool isDevice(const fs::path &file)
+{
+    const int fd = openReadOnly(file);
+    if (fd < 0)
+        return false;
+    ::_close(fd);
+    return true;
+}
+#else
+bool isDevice(const fs::path &)
+{
+    return false;
+}
+#endif
+
 // 53 when nothing is there (a dangling link too), 75 when something is there
 // that is no regular file or cannot be reached. One look-up: it follows links,
 // and a name that is not there at all is not found by it either.
@@ -27,7 +47,7 @@ std::optional<LoadError> checkRegularFile(const fs::path &file)
     std::error_code error;
     const fs::file_status target = fs::status(file, error);
     if (target.type() == fs::file_type::not_found)
-        return LoadError::fileNotFound();
+        return isDevice(file) ? LoadError::accessError() : LoadError::fileNotFound();
     if (error || target.type() != fs::file_type::regular)
         return LoadError::accessError();
     return std::nullopt;
@@ -36,7 +56,7 @@ std::optional<LoadError> checkRegularFile(const fs::path &file)
 #ifdef _WIN32
 int openReadOnly(const fs::path &file)
 {
-    return ::_wopen(file.c_str(), _O_RDONLY | _O_BINARY);
+    return ::_wopen(file.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 }
 bool isRegularOpenFile(int fd)
 {

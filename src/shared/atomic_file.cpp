@@ -69,7 +69,8 @@ fs::path asideName(const fs::path &target)
 #ifdef _WIN32
 int openNew(const fs::path &file)
 {
-    return ::_wopen(file.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return ::_wopen(file.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY | _O_NOINHERIT,
+                    _S_IREAD | _S_IWRITE);
 }
 long writeSome(int fd, std::string_view content)
 {

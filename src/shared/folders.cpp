@@ -2,7 +2,43 @@
 
 #include <cstdlib>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace orvant {
+
+#ifdef _WIN32
+namespace {
+
+// UTF-8 and UTF-16 through the system, which puts U+FFFD for what does not
+// convert where the library's conversion throws: a bad byte in a path text (a
+// path file saved in an ANSI code page, say) names no file instead of ending
+// the program.
+std::wstring utf16(const std::string &text)
+{
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(text.size(), L'\0');
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), size);
+    wide.resize(static_cast<std::size_t>(n));
+    return wide;
+}
+
+std::string utf8(const std::wstring &wide)
+{
+    const int size = static_cast<int>(wide.size());
+    const int n
+        = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), n, nullptr, nullptr);
+    return text;
+}
+
+} // namespace
+#endif
 
 Folders Folders::standard()
 {
@@ -22,8 +58,7 @@ std::string Folders::initialPathText() const
 std::string pathText(const std::filesystem::path &path)
 {
 #ifdef _WIN32
-    const auto u8 = path.u8string();
-    return std::string(u8.begin(), u8.end());
+    return utf8(path.native());
 #else
     return path.native();
 #endif
@@ -32,7 +67,7 @@ std::string pathText(const std::filesystem::path &path)
 std::filesystem::path pathFromText(const std::string &text)
 {
 #ifdef _WIN32
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+    return std::filesystem::path(utf16(text));
 #else
     return std::filesystem::path(text);
 #endif
