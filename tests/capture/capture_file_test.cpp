@@ -2,14 +2,20 @@
 #include "capture/capture_load.h"
 #include "capture/load_error.h"
 #include "capture_builder.h"
+#include "symlinks.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace orvant {
 namespace {
@@ -89,21 +95,26 @@ TEST(CaptureFile, NoFieldIsInputPastEnd)
     }
 }
 
-TEST(CaptureFile, MissingFileAndDanglingLinkAreNotFound)
+TEST(CaptureFile, MissingFileIsNotFound)
 {
     const TempFolder folder;
     EXPECT_EQ(errorOf(folder.path() / "missing.log"), LoadError::fileNotFound());
     EXPECT_EQ(errorOf(folder.path() / "no folder" / "a.log"), LoadError::fileNotFound());
     EXPECT_EQ(readPreparedCapture(folder.path() / "missing.log").error, LoadError::fileNotFound());
 
-    const auto dangling = folder.path() / "dangling.log";
-    fs::create_symlink(folder.path() / "gone.log", dangling);
-    EXPECT_EQ(errorOf(dangling), LoadError::fileNotFound());
-
     // Deleted after it was listed.
     const auto deleted = writeFile(folder.path() / "deleted.log", "3031");
     fs::remove(deleted);
     EXPECT_EQ(errorOf(deleted), LoadError::fileNotFound());
+}
+
+TEST(CaptureFile, DanglingLinkIsNotFound)
+{
+    const TempFolder folder;
+    ORVANT_SKIP_WITHOUT_SYMLINKS(folder.path());
+    const auto dangling = folder.path() / "dangling.log";
+    fs::create_symlink(folder.path() / "gone.log", dangling);
+    EXPECT_EQ(errorOf(dangling), LoadError::fileNotFound());
 }
 
 TEST(CaptureFile, NameWithNulNeverReadsTheFileBeforeIt)
@@ -114,21 +125,42 @@ TEST(CaptureFile, NameWithNulNeverReadsTheFileBeforeIt)
     EXPECT_EQ(errorOf(fs::path(name)), LoadError::fileNotFound());
 }
 
+// The devices every system has, named as a file.
+#ifdef _WIN32
+constexpr std::array kDevices = {"NUL"};
+#else
+constexpr std::array kDevices = {"/dev/null", "/dev/zero"};
+#endif
+
 TEST(CaptureFile, WhatIsNoRegularFileIsAnAccessError)
 {
     const TempFolder folder;
     const auto dir = folder.path() / "x.log";
     fs::create_directory(dir);
     EXPECT_EQ(errorOf(dir), LoadError::accessError());
+    for (const char *device : kDevices)
+        EXPECT_EQ(errorOf(device), LoadError::accessError()) << device;
+}
 
+TEST(CaptureFile, FifoIsAnAccessErrorAtOnce)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "named pipes in the file system are POSIX only";
+#else
     // A FIFO without a writer would block an open for reading: it must fail at once.
+    const TempFolder folder;
     const auto fifo = folder.path() / "fifo.log";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(errorOf(fifo), LoadError::accessError());
+#endif
+}
 
-    EXPECT_EQ(errorOf("/dev/null"), LoadError::accessError());
-    EXPECT_EQ(errorOf("/dev/zero"), LoadError::accessError());
-
+TEST(CaptureFile, LinkLoopAndLinkToAFolderAreAccessErrors)
+{
+    const TempFolder folder;
+    ORVANT_SKIP_WITHOUT_SYMLINKS(folder.path());
+    const auto dir = folder.path() / "x.log";
+    fs::create_directory(dir);
     const auto loopA = folder.path() / "loop-a.log";
     const auto loopB = folder.path() / "loop-b.log";
     fs::create_symlink(loopB, loopA);
@@ -144,6 +176,7 @@ TEST(CaptureFile, WhatIsNoRegularFileIsAnAccessError)
 TEST(CaptureFile, LinkToARegularFileLoads)
 {
     const TempFolder folder;
+    ORVANT_SKIP_WITHOUT_SYMLINKS(folder.path());
     const auto target = writeFile(folder.path() / "target.txt", "\r\n41424344,4546");
     const auto link = folder.path() / "link.log";
     fs::create_symlink(target, link);
@@ -161,10 +194,11 @@ TEST(CaptureFile, RegularFileThatCannotBeReadIsAnAccessError)
     // Reading this regular file at offset 0 fails with an I/O error.
     const fs::path memory = "/proc/self/mem";
     if (!fs::is_regular_file(memory))
-        GTEST_SKIP() << "no /proc/self/mem";
+        GTEST_SKIP() << "no /proc/self/mem (Linux only)";
     EXPECT_EQ(errorOf(memory), LoadError::accessError());
 }
 
+#ifndef _WIN32
 // Exit codes of the unprivileged child below.
 constexpr int kChildPassed = 0;
 constexpr int kChildCannotDropRights = 90;
@@ -181,9 +215,13 @@ int readAsUnprivileged(const fs::path &readable, const fs::path &unreadable)
         return kChildReadableFailed;
     return errorOf(unreadable) == LoadError::accessError() ? kChildPassed : kChildUnreadableWrong;
 }
+#endif
 
 TEST(CaptureFile, FileWithoutReadPermissionIsAnAccessError)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX read permission and fork (Windows: share modes)";
+#else
     const TempFolder folder;
     const auto readable = writeFile(folder.path() / "readable.log", "3031");
     const auto unreadable = writeFile(folder.path() / "unreadable.log", "3031");
@@ -204,6 +242,23 @@ TEST(CaptureFile, FileWithoutReadPermissionIsAnAccessError)
     if (WEXITSTATUS(status) == kChildReadableFailed)
         GTEST_SKIP() << "the temporary folder is out of an ordinary user's reach";
     EXPECT_EQ(WEXITSTATUS(status), kChildPassed);
+#endif
+}
+
+TEST(CaptureFile, FileHeldWithoutSharingIsAnAccessError)
+{
+#ifndef _WIN32
+    GTEST_SKIP() << "Windows share modes: a POSIX open cannot keep others from reading";
+#else
+    const TempFolder folder;
+    const auto held = writeFile(folder.path() / "held.log", "3031");
+    const HANDLE handle = ::CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(errorOf(held), LoadError::accessError());
+    ::CloseHandle(handle);
+    EXPECT_FALSE(errorOf(held));
+#endif
 }
 
 } // namespace

@@ -2,13 +2,12 @@
 
 #include "capture_builder.h"
 #include "shared/durable_chunk.h"
+#include "symlinks.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace orvant {
 namespace {
@@ -37,7 +36,7 @@ public:
     {
         const auto result = real_->syncFiles(files);
         if (fault_ == CrashBeforeRename)
-            ::_exit(0); // the files are aside and durable, none renamed
+            std::_Exit(0); // the files are aside and durable, none renamed
         if (fault_ == FailFirstChunk && ++chunks_ == 1)
             return std::string("disk on fire");
         return result;
@@ -116,6 +115,10 @@ TEST_F(BatchDurability, FailedFolderSyncReportsFailureButKeepsTheFilesItPlaced)
 
 TEST_F(BatchDurability, CrashBeforeRenameLeavesOnlyAsideFilesThatTheNextRunRemoves)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs a forked death test: Windows runs it in a fresh process, whose "
+                    "fixture has a folder of its own";
+#endif
     test::writeFile(target() / ".x.orvant-aside-abcdef", "not a data file of ours");
     test::writeFile(target() / "notes.txt", "kept");
     EXPECT_EXIT(
@@ -146,16 +149,17 @@ TEST_F(BatchDurability, CrashBeforeRenameLeavesOnlyAsideFilesThatTheNextRunRemov
 
 TEST_F(BatchDurability, ChunkKeepsTheModeAndWritesThroughLinks)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX file modes: Windows keeps only a read-only flag";
+#endif
+    ORVANT_SKIP_WITHOUT_SYMLINKS(folder.path());
     const auto kept = test::writeFile(target() / "a Data File.txt", "old");
     fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(folder.path() / "elsewhere.txt", target() / "b Data File.txt");
     EXPECT_EQ(run(nullptr, captures), kBatchOk);
 
-    struct stat info
-    {
-    };
-    ASSERT_EQ(::stat(kept.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(fs::status(kept).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(fs::is_symlink(target() / "b Data File.txt"));
     EXPECT_EQ(fs::file_size(folder.path() / "elsewhere.txt"), fs::file_size(kept));
 }

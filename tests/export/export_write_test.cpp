@@ -144,16 +144,21 @@ WriteTry tryWriteAsUser(const std::filesystem::path &folder, const VarGlobal &st
     return {true, WEXITSTATUS(status) == 0 ? std::optional(reason) : std::nullopt};
 }
 
+#endif
+
 TEST_F(ExportWrite, UnwritableFolderIsReportedAndLeavesNothing)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX folder modes: a read-only folder on Windows still takes new files";
+#else
     const WriteTry attempt = tryWriteAsUser(exportFolder(), *program.state);
     if (!attempt.possible)
         GTEST_SKIP() << "no user here who cannot write into the folder";
     ASSERT_TRUE(attempt.failure);
     EXPECT_FALSE(attempt.failure->empty());
     EXPECT_TRUE(filesIn(exportFolder()).empty());
-}
 #endif
+}
 
 } // namespace
 } // namespace orvant

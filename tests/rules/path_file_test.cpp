@@ -1,6 +1,7 @@
 #include "rules/path_file.h"
 
 #include "capture_builder.h"
+#include "shared/folders.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,27 @@ TEST(PathFile, HandWrittenCommaAndUnreadableFiles)
     EXPECT_FALSE(readPathFile(test::writeFile(temp.path() / "huge", std::string(5000, 'x'))));
     EXPECT_EQ(readPathFile(test::writeFile(temp.path() / "max", std::string(4096, 'x'))),
               std::string(4096, 'x'));
+}
+
+// A saved folder as this system writes it, with a name that is no ASCII.
+#ifdef _WIN32
+constexpr std::string_view kSavedFolder = "C:\\ORVANT\\ORVANT Output\\Messung M\xC3\xA4rz\\";
+#else
+constexpr std::string_view kSavedFolder = "/home/u/ORVANT/ORVANT Output/Messung M\xC3\xA4rz/";
+#endif
+
+TEST(PathFile, SavedFolderReadsBackUnderARootNamedInUtf8)
+{
+    const test::TempFolder temp;
+    const Folders folders {temp.path() / pathFromText("ORVANT \xC3\x9C")};
+    ASSERT_FALSE(writePathFile(folders.pathFile(), std::string(kSavedFolder)));
+    EXPECT_EQ(test::readFile(folders.pathFile()), std::string(kSavedFolder) + "\r\n");
+    EXPECT_EQ(readPathFile(folders.pathFile()), kSavedFolder);
+    // The folder on disk bears the characters of the text, not its bytes read in
+    // another code page.
+    const std::filesystem::directory_iterator made(temp.path());
+    ASSERT_NE(made, std::filesystem::directory_iterator());
+    EXPECT_EQ(made->path().filename(), std::filesystem::path(u8"ORVANT \u00DC"));
 }
 
 TEST(PathFile, UnwritableFolderReportsReason)

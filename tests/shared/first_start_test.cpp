@@ -42,12 +42,41 @@ TEST(FirstStart, UncreatableRootChangesNothing)
     EXPECT_TRUE(std::filesystem::is_regular_file(folders.root));
 }
 
+// The fixed folders as each system writes them: on Windows the program's own
+// folders, elsewhere a root below a home folder.
+struct FixedFolders
+{
+    Folders folders;
+    std::string pathFile;
+    std::string exportFolder;
+    std::string initialPathText;
+};
+
+#ifdef _WIN32
+const FixedFolders kFixed {Folders::standard(), "C:\\ORVANT\\ORVANT 2. Path\\txtPath.Text",
+                           "C:\\ORVANT\\ORVANT 4. Data", "C:\\ORVANT\\ORVANT Output"};
+#else
+const FixedFolders kFixed {Folders {"/home/u/ORVANT"}, "/home/u/ORVANT/ORVANT 2. Path/txtPath.Text",
+                           "/home/u/ORVANT/ORVANT 4. Data", "/home/u/ORVANT/ORVANT Output"};
+#endif
+
 TEST(Folders, FixedNamesUnderTheRoot)
 {
-    const Folders folders {"/home/u/ORVANT"};
-    EXPECT_EQ(folders.pathFile(), "/home/u/ORVANT/ORVANT 2. Path/txtPath.Text");
-    EXPECT_EQ(folders.exportFolder(), "/home/u/ORVANT/ORVANT 4. Data");
-    EXPECT_EQ(folders.initialPathText(), "/home/u/ORVANT/ORVANT Output");
+    EXPECT_EQ(pathText(kFixed.folders.pathFile()), kFixed.pathFile);
+    EXPECT_EQ(pathText(kFixed.folders.exportFolder()), kFixed.exportFolder);
+    EXPECT_EQ(kFixed.folders.initialPathText(), kFixed.initialPathText);
+}
+
+TEST(Folders, PathTextsKeepTheirCharactersAndBadBytesNameNoFile)
+{
+    const test::TempFolder temp;
+    const std::string name = "Messung M\xC3\xA4rz \xE2\x82\xAC";
+    const auto made = test::writeFile(temp.path() / pathFromText(name), "3031");
+    EXPECT_EQ(pathText(made.filename()), name);
+    // "M\xE4rz" in an 8-bit code page is no UTF-8: a name, not a failure.
+    const auto bad = temp.path() / pathFromText("M\xE4rz");
+    EXPECT_FALSE(std::filesystem::exists(bad));
+    EXPECT_NO_THROW(pathText(bad));
 }
 
 } // namespace
