@@ -13,6 +13,10 @@
 #include <set>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace orvant {
 
 namespace {
@@ -93,12 +97,13 @@ bool endsWithLogInAnyCase(std::string_view name)
 }
 
 // Two names that are one file: the same text, or on Windows the same text in
-// any letter case.
+// any letter case, beyond ASCII too.
 std::string outputKey(std::string name)
 {
 #ifdef _WIN32
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    std::wstring wide = pathFromText(name).native();
+    ::CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+    name = pathText(std::filesystem::path(wide));
 #endif
     return name;
 }

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -90,6 +91,15 @@ int keepModeOf(const fs::path &, int)
 {
     return 0;
 }
+// Written through: the rename is on disk when the call returns, since a folder
+// cannot be synced after it as elsewhere. The library's rename does not ask so.
+void renameOver(const fs::path &from, const fs::path &to, std::error_code &error)
+{
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error.clear();
+    else
+        error.assign(static_cast<int>(::GetLastError()), std::system_category());
+}
 #else
 int openNew(const fs::path &file)
 {
@@ -109,6 +119,10 @@ int closeFile(int fd)
     return ::close(fd);
 }
 // An existing target passes its mode on to the file that replaces it.
+void renameOver(const fs::path &from, const fs::path &to, std::error_code &error)
+{
+    fs::rename(from, to, error);
+}
 int keepModeOf(const fs::path &target, int fd)
 {
     struct stat info
@@ -225,7 +239,7 @@ std::optional<std::string> AsideFile::close()
 std::optional<std::string> AsideFile::place()
 {
     std::error_code error;
-    fs::rename(temp_, target_, error);
+    renameOver(temp_, target_, error);
     if (error)
         return error.message();
     temp_.clear();

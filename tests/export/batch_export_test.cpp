@@ -4,6 +4,7 @@
 #include "capture_builder.h"
 #include "export_lines.h"
 #include "golden_captures.h"
+#include "shared/folders.h"
 
 #include <gtest/gtest.h>
 
@@ -238,6 +239,25 @@ TEST_F(BatchExport, SecondCaptureForTheSameFileIsReportedAndNotWritten)
     EXPECT_TRUE(test::readFile(target() / "a Data File.txt") == freshExport(first));
     EXPECT_EQ(result.out, first + ": " + (target() / "a Data File.txt").string() + "\n");
     EXPECT_NE(result.err.find(second + ": not written, "), std::string::npos) << result.err;
+}
+
+TEST_F(BatchExport, NamesApartOnlyByLetterCaseBeyondAsciiAreOneFileOnWindows)
+{
+    std::filesystem::create_directory(captures() / "other");
+    std::vector<std::string> args {"--to", target().string()};
+    for (const std::string name : {"\xC3\xA4.log", "other/\xC3\x84.log"}) // a and A umlaut
+        args.push_back(
+            pathText(test::writeFile(captures() / pathFromText(name), test::goldenCaptureFile())));
+    const RunResult result = run(args);
+    const auto written = std::distance(std::filesystem::directory_iterator(target()), {});
+#ifdef _WIN32
+    EXPECT_EQ(result.exitCode, kBatchFailed);
+    EXPECT_EQ(written, 1);
+    EXPECT_NE(result.err.find(args[3] + ": not written, "), std::string::npos) << result.err;
+#else
+    EXPECT_EQ(result.exitCode, kBatchOk);
+    EXPECT_EQ(written, 2);
+#endif
 }
 
 TEST_F(BatchExport, MissingFolderIsAnErrorAndNotCreated)
