@@ -1,4 +1,5 @@
 #include "rules/navigation_rules.h"
+#include "shared/folders.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,27 @@ TEST(NavigationRules, WindowsFoldersGivePathAndDriveTextsWithBackslashes)
         EXPECT_EQ(activationDriveAndPath(c.pathText, kWindows, {}).driveText, c.driveText);
         EXPECT_EQ(driveTextOfDriveEntry(c.driveText, kWindows), c.driveText);
     }
+}
+
+TEST(NavigationRules, NativeStyleIsThisSystems)
+{
+#ifdef _WIN32
+    const PathStyle expected = kWindows;
+    const Folders folders = Folders::standard();
+    const DriveAndPath shown {"C:\\", "C:\\ORVANT\\ORVANT Output\\"};
+#else
+    const PathStyle expected = kLinux;
+    const Folders folders {"/home/u/ORVANT"};
+    const DriveAndPath shown {"/", "/home/u/ORVANT/ORVANT Output/"};
+#endif
+    const PathStyle native = PathStyle::native();
+    EXPECT_EQ(native.separator, expected.separator);
+    EXPECT_EQ(native.driveLetters, expected.driveLetters);
+    EXPECT_EQ(kSeparator, expected.separator);
+    // The first folder shown, from the fixed folders of this system.
+    const DriveAndPath changed = folderChangeDriveAndPath(folders.initialPathText(), native, {});
+    EXPECT_EQ(changed.driveText, shown.driveText);
+    EXPECT_EQ(changed.pathText, shown.pathText);
 }
 
 TEST(NavigationRules, MountPointIsLongestWholeComponentPrefix)
