@@ -132,20 +132,26 @@ done
 # a missing file (53), a folder (75), an empty file (62).
 mkdir -p "$work/in" "$work/linux" "$work/windows"
 cp "$linux_samples"/*.log "$work/in/"
-cp "$linux_samples/Sine 1V-div 1mS-div.log" "$work/in/Messung Ä 1.log"
+cp "$linux_samples/Ramp 0.5V-div 20mS-div.log" "$work/in/Messung Ä 1.log"
 mkdir "$work/in/folder.log"
 : >"$work/in/empty.log"
-captures=()
-for f in "$work/in"/*.log; do captures+=("$(basename "$f")"); done
+first="Sine 1V-div 1mS-div.log"
+captures=("$first")
+for f in "$work/in"/*.log; do
+  [ "$(basename "$f")" = "$first" ] || captures+=("$(basename "$f")")
+done
 captures+=(missing.log)
 
-# The same relative names on both, so that the failure lines read alike.
+# The same relative names on both, so that the failure lines read alike; on
+# Windows the first capture and the folder in Windows form.
+windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 linux_rc=0
 (cd "$work/in" && "$linux_export" --to "$work/linux" "${captures[@]}") \
   >"$work/linux.out" 2>"$work/linux.err" || linux_rc=$?
 windows_rc=0
-windows_to="Z:${work//\//\\}\\windows"
-(cd "$work/in" && wine "$win/src/app/orvant-export.exe" --to "$windows_to" "${captures[@]}") \
+windows_to=$(windows_path "$work/windows")
+(cd "$work/in" && wine "$win/src/app/orvant-export.exe" --to "$windows_to" \
+  "$(windows_path "$work/in/${captures[0]}")" "${captures[@]:1}") \
   >"$work/windows.out" 2>"$work/windows.err" || windows_rc=$?
 
 [ "$linux_rc" -eq "$windows_rc" ] || fail "exit code $windows_rc on Windows, $linux_rc on Linux"
@@ -186,6 +192,10 @@ sample="Square 2V-div 0.5mS-div.log"
 (cd "$work/in" && wine "$win/src/app/orvant-export.exe" --stdout "$sample") >"$work/stdout.txt"
 cmp -s <(tail -n +2 "$work/linux/${sample%.log} Data File.txt") <(tail -n +2 "$work/stdout.txt") \
   || fail "--stdout differs from the data file"
+
+# Without --to it writes into the export folder under C:\ORVANT.
+help=$(wine "$win/src/app/orvant-export.exe" --help)
+grep -Fq 'C:\ORVANT\ORVANT 4. Data' <<<"$help" || fail "--help names no export folder C:\\ORVANT\\ORVANT 4. Data"
 
 echo "orvant-export.exe: $identical of $files data files byte-identical to Linux from line 2 on" \
   "(line 1: the moment of writing), exit code $windows_rc as on Linux," \
