@@ -193,13 +193,32 @@ sample="Square 2V-div 0.5mS-div.log"
 cmp -s <(tail -n +2 "$work/linux/${sample%.log} Data File.txt") <(tail -n +2 "$work/stdout.txt") \
   || fail "--stdout differs from the data file"
 
+# --csv: the curves, byte for byte (no moment in them).
+mkdir -p "$work/linux-csv" "$work/windows-csv"
+(cd "$work/in" && "$linux_export" --csv --to "$work/linux-csv" "${captures[@]}") \
+  >/dev/null 2>&1 || true
+(cd "$work/in" && wine "$win/src/app/orvant-export.exe" --csv \
+  --to "$(windows_path "$work/windows-csv")" "${captures[@]}") >/dev/null 2>&1 || true
+csv_files=$(find "$work/linux-csv" -name '*.csv' | wc -l)
+if [ "$csv_files" -eq 0 ] || ! diff -r "$work/linux-csv" "$work/windows-csv" >/dev/null; then
+  fail "--csv files differ from Linux (or none written)"
+fi
+
+# A build without the viewer refuses --png with exit code 2, writing nothing.
+png_rc=0
+(cd "$work/in" && wine "$win/src/app/orvant-export.exe" --png --to "$(windows_path "$work/in")" \
+  "$first") >/dev/null 2>&1 || png_rc=$?
+[ "$png_rc" -eq 2 ] && [ -z "$(find "$work/in" -name '*.png')" ] \
+  || fail "--png answered with exit code $png_rc"
+
 # Without --to it writes into the export folder under C:\ORVANT.
 help=$(wine "$win/src/app/orvant-export.exe" --help)
 grep -Fq 'C:\ORVANT\ORVANT 4. Data' <<<"$help" || fail "--help names no export folder C:\\ORVANT\\ORVANT 4. Data"
 
 echo "orvant-export.exe: $identical of $files data files byte-identical to Linux from line 2 on" \
   "(line 1: the moment of writing), exit code $windows_rc as on Linux," \
-  "$(grep -c 'Error' "$work/linux.err") failure reports alike, --stdout alike"
+  "$(grep -c 'Error' "$work/linux.err") failure reports alike, --stdout alike;" \
+  "$csv_files CSV files identical; --png refused with exit code 2"
 finished=$(seconds)
 echo "time: build $((built - started)) s, tests $((tested - built)) s," \
   "export check $((finished - tested)) s, total $((finished - started)) s (apt not counted)"
