@@ -2,7 +2,8 @@
 # The Qt-free part of ORVANT on Windows: cross-builds the core, orvant-export.exe
 # and the tests that need no window with MinGW-w64, runs the tests under Wine
 # (a throw-away prefix, no display), and checks that orvant-export.exe writes
-# the sample captures' data files byte for byte as the Linux build does.
+# the sample captures' data and CSV files byte for byte as the Linux build does
+# and reports failures alike. Prints the counts and the time it took.
 # Builds into build-win/ ($ORVANT_WIN_BUILD_DIR); the Linux orvant-export comes
 # from $ORVANT_BUILD_DIR (build/) when it is there, else it is built into
 # build-win/linux. Installs what it lacks with apt (as root or through sudo).
