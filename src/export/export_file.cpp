@@ -124,7 +124,7 @@ void appendPart(std::string &out, Part part, const ExportSource &source)
         return appendLine(out, headerLine(kByteHeader));
     case Part::ByteRows:
         for (int nr = kFirstNr; nr <= kLastNr; nr += 2)
-            appendLine(out, source.bytes.at(nr).rowText.view());
+            appendLine(out, source.bytes.rowText(nr).view());
         return;
     case Part::CurveTitle:
         return appendLine(out, "CURVE DATA");
