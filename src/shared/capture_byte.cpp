@@ -145,15 +145,21 @@ std::array<char, 4> nrText(int nr)
 
 // A row from its template, the pair's Nr. and characters put in.
 template<RowKind Kind, std::size_t Width>
-FixedText<Width> rowOf(const RowTemplates<Width> &templates, char high, char low, int nr)
+void writeRow(const RowTemplates<Width> &templates, char high, char low, int nr, char *row)
 {
     constexpr std::size_t nrAt = columnAt(Kind, Column::Nr);
     constexpr std::size_t hexAt = columnAt(Kind, Column::Hex);
-    FixedText<Width> row;
-    std::memcpy(row.data(), templates[textsIndex(high, low)].data(), Width);
+    std::memcpy(row, templates[textsIndex(high, low)].data(), Width);
     const char hex[2] = {high, low};
-    std::memcpy(row.data() + nrAt, nrText(nr).data(), 4);
-    std::memcpy(row.data() + hexAt, hex, 2);
+    std::memcpy(row + nrAt, nrText(nr).data(), 4);
+    std::memcpy(row + hexAt, hex, 2);
+}
+
+template<RowKind Kind, std::size_t Width>
+FixedText<Width> rowOf(const RowTemplates<Width> &templates, char high, char low, int nr)
+{
+    FixedText<Width> row;
+    writeRow<Kind>(templates, high, low, nr, row.data());
     return row;
 }
 
@@ -220,6 +226,20 @@ CaptureByte ByteTable::at(int nr) const
 ExportRow ByteTable::rowText(int nr) const
 {
     return rowsWritten_ && isPair(nr) ? exportRowOf(high(nr), low(nr), nr) : kBlank.rowText;
+}
+
+void ByteTable::appendRowTexts(std::string &out, std::string_view lineEnd) const
+{
+    constexpr std::size_t width = ExportRow::size();
+    const std::size_t lineSize = width + lineEnd.size();
+    const std::size_t start = out.size();
+    out.resize(start + kPairCount * lineSize, ' ');
+    char *line = out.data() + start;
+    for (int nr = kFirstNr; nr <= kLastNr; nr += 2, line += lineSize) {
+        if (rowsWritten_)
+            writeRow<RowKind::Export>(kExportRowTemplates, high(nr), low(nr), nr, line);
+        std::memcpy(line + width, lineEnd.data(), lineEnd.size());
+    }
 }
 
 void ByteTable::reset()

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace orvant {
 
@@ -50,7 +52,7 @@ constexpr int kLastEntryNr = 2111;
 
 // CaptureByte entries indexed by Nr. (0 to 2111; a load uses the odd 1 to 2109,
 // every other entry stays blank). Only the converted pairs are kept: an entry
-// is worked out when it is read, so a load writes 2 KB instead of every field
+// is worked out when it is read, so a load writes 3 KB instead of every field
 // of every entry.
 class ByteTable
 {
@@ -67,6 +69,8 @@ public:
     // Parts of at(nr) on their own, for the readers of every entry.
     char character(int nr) const { return isPair(nr) ? characters_[pairIndex(nr)] : ' '; }
     ExportRow rowText(int nr) const;
+    // The row texts of Nr. 1, 3, ..., 2109, each followed by lineEnd.
+    void appendRowTexts(std::string &out, std::string_view lineEnd) const;
     // The characters of the pairs, index i for Nr. 2i + 1: the samples read them.
     std::span<const char, kPairCount> characters() const { return characters_; }
 

@@ -248,6 +248,10 @@ TEST(ByteConversion, TableKeepsRowsOverAResetAndNothingBetweenPairs)
     // Nothing converted yet: blank entries, blank rows.
     EXPECT_EQ(table->at(1).rowText, blanks(38));
     EXPECT_EQ(rows->at(0), blanks(27));
+    std::string exportRows;
+    table->appendRowTexts(exportRows, "|");
+    EXPECT_EQ(exportRows.size(), 1055u * 39u);
+    EXPECT_EQ(exportRows.find_first_not_of(' '), 38u);
 
     buildByteTable(textWithPair(53, "4A"), *table, rows.get());
     EXPECT_EQ(table->character(53), 'J');
@@ -273,6 +277,9 @@ TEST(ByteConversion, TableKeepsRowsOverAResetAndNothingBetweenPairs)
     EXPECT_EQ(reset.character, " ");
     EXPECT_EQ(table->character(53), ' ');
     EXPECT_EQ(reset.rowText, "  53      4A     74     01001010     J");
+    exportRows.clear();
+    table->appendRowTexts(exportRows, "|");
+    EXPECT_EQ(exportRows.substr(26 * 39, 39), "  53      4A     74     01001010     J|");
 }
 
 } // namespace
