@@ -14,20 +14,33 @@ namespace {
 constexpr auto kSampleNumbers = rightAlignedTexts<4, kSampleCount>(1, 1);
 constexpr auto kValueTexts = rightAlignedTexts<3, 256>(0, 1);
 
+// The blanks of a row, written at once before the columns.
+constexpr std::array<char, 22> kBlankRow = [] {
+    std::array<char, 22> row {};
+    row.fill(' ');
+    return row;
+}();
+
+// Numbers outside the tables: rare, kept out of the way of the sample loop.
+[[gnu::noinline, gnu::cold]] void writeNumber(char *out, std::size_t width, int value)
+{
+    writeRightAligned(out, width, value);
+}
+
 void writeSampleNumber(char *out, int k)
 {
-    if (k >= 1 && k <= kSampleCount)
+    if (k >= 1 && k <= kSampleCount) [[likely]]
         std::memcpy(out, kSampleNumbers[static_cast<std::size_t>(k - 1)].data(), 4);
     else
-        writeRightAligned(out, 4, k);
+        writeNumber(out, 4, k);
 }
 
 void writeValue(char *out, int value)
 {
-    if (value >= 0 && value <= 255)
+    if (value >= 0 && value <= 255) [[likely]]
         std::memcpy(out, kValueTexts[static_cast<std::size_t>(value)].data(), 3);
     else
-        writeRightAligned(out, 3, value);
+        writeNumber(out, 3, value);
 }
 
 } // namespace
@@ -41,11 +54,11 @@ std::optional<int> sampleValueOf(char high, char low)
     return 16 * h + l;
 }
 
-void convertSample(const ByteTable &table, int k, CurveSample &sample)
+namespace {
+
+// Sample k from the characters of its two pairs.
+inline void writeSample(int k, char high, char low, CurveSample &sample)
 {
-    const int p = 53 + 4 * (k - 1);
-    const char high = table.at(p).character[0];
-    const char low = table.at(p + 2).character[0];
     const char text[4] = {'&', 'H', high, low};
     std::memcpy(sample.sampleText.data(), text, 4);
     const int h = hexDigitValue(high, HexLetters::EitherCase);
@@ -56,10 +69,21 @@ void convertSample(const ByteTable &table, int k, CurveSample &sample)
 
     // k 4, 5 blanks, sample text, 6 blanks, value 3.
     char *row = sample.rowText.data();
-    std::memset(row, ' ', 22);
+    std::memcpy(row, kBlankRow.data(), kBlankRow.size());
     writeSampleNumber(row, k);
     std::memcpy(row + 9, text, 4);
     writeValue(row + 19, value);
+}
+
+// The pair Nr. 53 + 4 (k - 1) is the table's pair 26 + 2 (k - 1).
+constexpr std::size_t kFirstSamplePair = 26;
+
+} // namespace
+
+void convertSample(const ByteTable &table, int k, CurveSample &sample)
+{
+    const int p = 53 + 4 * (k - 1);
+    writeSample(k, table.character(p), table.character(p + 2), sample);
 }
 
 namespace {
@@ -87,10 +111,13 @@ bool buildCurveSamples(const ByteTable &table, CurveTable &curve, const LetEvent
 
 bool buildCurveSamples(const ByteTable &table, CurveTable &curve, SampleEvents &events)
 {
+    const auto characters = table.characters();
+    static_assert(kFirstSamplePair + 2 * kSampleCount <= characters.size());
     for (int k = 1; k <= kSampleCount; ++k) {
         if (!events.letEventsRun())
             return false;
-        convertSample(table, k, curve.at(k));
+        const std::size_t i = kFirstSamplePair + 2 * static_cast<std::size_t>(k - 1);
+        writeSample(k, characters[i], characters[i + 1], curve.at(k));
     }
     return true;
 }

@@ -123,9 +123,7 @@ void appendPart(std::string &out, Part part, const ExportSource &source)
     case Part::ByteHeader:
         return appendLine(out, headerLine(kByteHeader));
     case Part::ByteRows:
-        for (int nr = kFirstNr; nr <= kLastNr; nr += 2)
-            appendLine(out, source.bytes.at(nr).rowText.view());
-        return;
+        return source.bytes.appendRowTexts(out, kLineEnd);
     case Part::CurveTitle:
         return appendLine(out, "CURVE DATA");
     case Part::SampleHeader:

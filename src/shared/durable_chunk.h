@@ -19,6 +19,9 @@ class ChunkSync
 {
 public:
     virtual ~ChunkSync() = default;
+    // A file of the chunk is written whole (and stays open): a sync may start
+    // its write-back now, while the next files are made.
+    virtual void written(const AsideFile &) { }
     // The data of every file, written and still open, on disk.
     virtual std::optional<std::string> syncFiles(std::span<AsideFile> files) = 0;
     // The names moved into these folders on disk.
@@ -28,7 +31,8 @@ public:
 enum class SyncCall {
     FileSystem, // one syncfs for the file system of the chunk (Linux)
     EachFile, // fsync of every file, one after the other
-    StartedEachFile, // write-back of every file started first, then fsync of each
+    StartedEachFile, // write-back of each file started as it is written, fsync of each
+    StartedFileSystem, // write-back of each file started as it is written, one syncfs
 };
 
 // The sync of a chunk by the given call; where the system lacks it, EachFile.

@@ -241,5 +241,46 @@ TEST(ByteConversion, TableHas1055RowsNumberedOneThreeToLast)
     EXPECT_EQ(table->at(2101).character[0], '\0');
 }
 
+TEST(ByteConversion, TableKeepsRowsOverAResetAndNothingBetweenPairs)
+{
+    auto table = std::make_unique<ByteTable>();
+    auto rows = std::make_unique<ListRows>();
+    // Nothing converted yet: blank entries, blank rows.
+    EXPECT_EQ(table->at(1).rowText, blanks(38));
+    EXPECT_EQ(rows->at(0), blanks(27));
+    std::string exportRows;
+    table->appendRowTexts(exportRows, "|");
+    EXPECT_EQ(exportRows.size(), 1055u * 39u);
+    EXPECT_EQ(exportRows.find_first_not_of(' '), 38u);
+
+    buildByteTable(textWithPair(53, "4A"), *table, rows.get());
+    EXPECT_EQ(table->character(53), 'J');
+    EXPECT_EQ(table->characters()[26], 'J');
+    EXPECT_EQ(rows->at(26), "  53  4A   74   01001010  J");
+    for (const int nr : {0, 2, 54, 2110, 2111}) {
+        const CaptureByte between = table->at(nr);
+        EXPECT_EQ(between.hexText, "  ") << nr;
+        EXPECT_EQ(between.binaryText, blanks(8)) << nr;
+        EXPECT_EQ(between.rowText, blanks(38)) << nr;
+        EXPECT_EQ(table->character(nr), ' ') << nr;
+    }
+    EXPECT_THROW(table->at(-1), std::out_of_range);
+    EXPECT_THROW(table->at(2112), std::out_of_range);
+    EXPECT_THROW(rows->at(1055), std::out_of_range);
+
+    // A reset blanks every field but the row text.
+    table->reset();
+    const CaptureByte reset = table->at(53);
+    EXPECT_EQ(reset.hexText, "  ");
+    EXPECT_EQ(reset.highValue, 0);
+    EXPECT_EQ(reset.decimalText, blanks(3));
+    EXPECT_EQ(reset.character, " ");
+    EXPECT_EQ(table->character(53), ' ');
+    EXPECT_EQ(reset.rowText, "  53      4A     74     01001010     J");
+    exportRows.clear();
+    table->appendRowTexts(exportRows, "|");
+    EXPECT_EQ(exportRows.substr(26 * 39, 39), "  53      4A     74     01001010     J|");
+}
+
 } // namespace
 } // namespace orvant
