@@ -3,6 +3,7 @@
 #include "export/curve_csv.h"
 #include "measure/cursor_readout.h"
 #include "measure/curve_measurements.h"
+#include "picture/capture_picture.h"
 #include "shared/atomic_file.h"
 #include "viewer/measurements_window.h"
 #include "widgets/click_label.h"
@@ -12,7 +13,6 @@
 #include "widgets/plot_cursors.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -113,11 +113,8 @@ std::string MeasuringTools::baseName() const
 
 void MeasuringTools::savePicture()
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    controls_.picCurve->grab().toImage().save(&buffer, "PNG");
-    save("Save Picture", ".png", "PNG pictures (*.png)", png.toStdString());
+    save("Save Picture", ".png", "PNG pictures (*.png)",
+         pngBytes(controls_.picCurve->grab().toImage()));
 }
 
 void MeasuringTools::saveCsv()
