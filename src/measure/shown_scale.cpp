@@ -9,7 +9,6 @@ namespace orvant {
 
 namespace {
 
-
 struct ScaleText
 {
     std::string_view text;
@@ -107,8 +106,10 @@ AxisScale voltsScale(const ShownTexts &texts, int channel)
     const int first = channel == 2 ? 105 : 101;
     AxisScale axis;
     axis.perDivision = perDivisionOf(kVoltsPerDivision, shownText(texts, first));
-    // An uncalibrated VAR only matters to a value in volts.
-    if (axis.perDivision && shownText(texts, first + 2) != "CAL'D")
+    // A value in volts needs a VAR that reads calibrated; one in divisions is uncalibrated
+    // only where VAR says so (an empty panel marks nothing).
+    const std::string_view var = shownText(texts, first + 2);
+    if (axis.perDivision ? var != "CAL'D" : var == "UNCAL'D")
         axis.marks.emplace_back("uncal");
     if (shownText(texts, first + 3) == "ON")
         axis.marks.emplace_back("inv");

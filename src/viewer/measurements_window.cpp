@@ -28,6 +28,7 @@ void MeasurementsWindow::showMeasurements(
     const QString &captureName, const std::vector<std::pair<std::string, std::string>> &texts)
 {
     capture_->setText(captureName);
+    capture_->setAccessibleName(QStringLiteral("Capture ") + captureName);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const QString name = QString::fromStdString(texts[i].first);
         const QString value = QString::fromStdString(texts[i].second);

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 
 namespace orvant {
 
@@ -26,17 +27,20 @@ MeasuringTools::MeasuringTools(const VarGlobal &state, Platform &platform, const
     , folders_(folders)
     , controls_(controls)
     , cursors_(new PlotCursors(controls.picCurve))
+    , menu_(new QMenu(cursors_))
 {
-    cursors_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // One menu shown again at every right click: a menu made anew each time leaves a
+    // screen reader with the entries of the first one, which are gone.
+    cursors_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(cursors_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) { menu_->popup(cursors_->mapToGlobal(position)); });
     hideCursors_ = addAction(QStringLiteral("Hide Cursors"), nullptr);
     hideCursors_->setShortcut(Qt::Key_Escape);
     hideCursors_->setEnabled(false);
     connect(hideCursors_, &QAction::triggered, cursors_, &PlotCursors::hideCursors);
     addAction(QStringLiteral("Measurements"), &MeasuringTools::showMeasurementsWindow)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    auto *separator = new QAction(cursors_);
-    separator->setSeparator(true);
-    cursors_->addAction(separator);
+    menu_->addSeparator();
     copyPicture_ = addAction(QStringLiteral("Copy Picture"), &MeasuringTools::copyPicture);
     savePicture_ = addAction(QStringLiteral("Save Picture\u2026"), &MeasuringTools::savePicture);
     saveCsv_ = addAction(QStringLiteral("Save Curve as CSV\u2026"), &MeasuringTools::saveCsv);
@@ -52,7 +56,8 @@ QAction *MeasuringTools::addAction(const QString &text, void (MeasuringTools::*s
 {
     auto *action = new QAction(text, cursors_);
     action->setShortcutContext(Qt::WindowShortcut);
-    cursors_->addAction(action);
+    cursors_->addAction(action); // its shortcut works while the menu is closed
+    menu_->addAction(action);
     if (slot)
         connect(action, &QAction::triggered, this, slot);
     return action;

@@ -10,6 +10,7 @@
 #include <string>
 
 class QAction;
+class QMenu;
 class QWidget;
 
 namespace orvant {
@@ -51,6 +52,7 @@ private:
     const Folders &folders_;
     const MainWindowControls &controls_;
     PlotCursors *cursors_;
+    QMenu *menu_;
     MeasurementsWindow *window_ = nullptr;
     QAction *hideCursors_ = nullptr;
     QAction *copyPicture_ = nullptr;

@@ -53,7 +53,10 @@ TEST_F(ScaleTest, MarksFromTheChannelsLabels)
     const std::vector<std::pair<ShownTexts, Marks>> cases {
         {labels({{101, "1 V"}, {103, "UNCAL'D"}}), {"uncal"}},
         {labels({{101, "1 V"}, {103, ""}}), {"uncal"}},
-        {labels({{101, ""}, {103, "UNCAL'D"}}), {}}, // divisions are not uncalibrated
+        {labels({{101, ""}, {103, "UNCAL'D"}}), {"uncal"}}, // divisions are uncalibrated too
+        {labels({{101, ""}, {103, "CAL'D"}, {104, "ON"}}), {"inv"}},
+        {labels({{101, ""}, {103, ""}}), {}}, // an empty panel marks nothing
+        {labels({{122, "CH 2"}, {105, ""}, {107, "UNCAL'D"}, {106, "GND"}}), {"uncal", "GND"}},
         {labels({{101, "1 V"}, {104, "ON"}}), {"inv"}},
         {labels({{101, "1 V"}, {102, "GND"}}), {"GND"}},
         {labels({{101, "1 V"}, {102, "AC"}}), {}},

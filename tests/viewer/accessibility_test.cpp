@@ -1,9 +1,13 @@
 #include "main_window_fixture.h"
 
 #include "widgets/pic_curve.h"
+#include "widgets/plot_cursors.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 
 namespace orvant::test {
 namespace {
@@ -58,6 +62,58 @@ TEST_F(Accessibility, TabOrderStartsAtTheFolderList)
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("drvLaufwerk"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), fileList());
+}
+
+// The names a screen reader reads from the plot's context menu, opened by a right click,
+// separated by "|".
+std::string contextMenuNames(QWidget *layer)
+{
+    QStringList names;
+    // The menu may run its own event loop: read it once it shows, then close it.
+    QTimer::singleShot(0, [&names] {
+        QWidget *popup = QApplication::activePopupWidget();
+        QAccessibleInterface *menu = popup ? QAccessible::queryAccessibleInterface(popup) : nullptr;
+        for (int i = 0; menu && i < menu->childCount(); ++i) {
+            QAccessibleInterface *entry = menu->child(i);
+            names << (entry && entry->isValid() ? entry->text(QAccessible::Name)
+                                                : QStringLiteral("<null>"));
+        }
+        if (popup)
+            popup->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            layer->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(layer, &event);
+    QApplication::processEvents();
+    return names.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(Accessibility, ThePlotsContextMenuReadsTheSameAtEveryRightClick)
+{
+    start();
+    auto *layer = child<PlotCursors>("plotCursors");
+    const std::string first = contextMenuNames(layer);
+    EXPECT_EQ(first,
+              "Hide Cursors|Measurements||Copy Picture|Save Picture\u2026|"
+              "Save Curve as CSV\u2026");
+    EXPECT_EQ(contextMenuNames(layer), first);
+    EXPECT_EQ(contextMenuNames(layer), first);
+}
+
+TEST_F(Accessibility, TheMeasurementsWindowNamesTheCaptureItShows)
+{
+    start();
+    writeFile(captureFolder / "second.log", CaptureBuilder {}.hexText());
+    refreshFileList();
+    clickFile("sine.log");
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+    settle();
+    QWidget *measurements = topLevel(QStringLiteral("measurements"));
+    ASSERT_TRUE(measurements);
+    QLabel *capture = measurements->findChild<QLabel *>();
+    EXPECT_EQ(accessibleText(capture, QAccessible::Name), "Capture sine.log");
+    clickFile("second.log");
+    EXPECT_EQ(accessibleText(capture, QAccessible::Name), "Capture second.log");
 }
 
 } // namespace
