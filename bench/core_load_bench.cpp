@@ -53,12 +53,12 @@ const LetEventsRun kNoEvents = [] {
     return true;
 };
 
-// What the window keeps of the stages: the settings texts.
+// What the window keeps of the stages: the decoded settings.
 class KeptStages : public LoadStages
 {
 public:
     void failed(const LoadError &) override { std::abort(); }
-    void decoded(const SettingsTexts &texts) override { benchmark::DoNotOptimize(texts); }
+    void decoded(const DecodedSettings &texts) override { benchmark::DoNotOptimize(texts); }
 };
 
 void BM_CoreLoad(benchmark::State &bench)
@@ -128,7 +128,7 @@ void BM_DecodeCapture(benchmark::State &bench)
     const PreparedText text = prepareCaptureText(realisticHex());
     Program program;
     for (auto _ : bench) {
-        SettingsTexts texts = decodeCapture(*program.state, text, program.rows.get());
+        DecodedSettings texts = decodeCapture(*program.state, text, program.rows.get());
         benchmark::DoNotOptimize(texts);
         benchmark::ClobberMemory();
     }
@@ -165,7 +165,7 @@ void BM_DecodeSettings(benchmark::State &bench)
                    program.rows.get());
     const CaptureNumbers numbers = captureNumbers(program.state->byteTable);
     for (auto _ : bench) {
-        SettingsTexts texts = decodeSettings(program.state->byteTable, numbers);
+        DecodedSettings texts = decodeSettings(program.state->byteTable, numbers);
         benchmark::DoNotOptimize(texts);
     }
 }

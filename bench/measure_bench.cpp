@@ -23,23 +23,25 @@ CurveTable noisySine()
     return curve;
 }
 
-ShownTexts shownLabels()
+SettingValues shownLabels()
 {
-    ShownTexts texts {};
-    texts[0] = "0.2 V"; // 101
-    texts[1] = "AC";
-    texts[2] = "UNCAL'D";
-    texts[3] = "ON";
-    texts[8] = "0.5 \u00b5S"; // 109
-    texts[9] = "ON";
-    texts[10] = "OFF";
-    texts[21] = "CH1"; // 122
-    return texts;
+    SettingValues values;
+    for (const auto &[parameter, text] :
+         {std::pair<Parameter, std::string_view> {Parameter::Ch1VoltsPerDiv, "0.2 V"},
+          {Parameter::Ch1Coupling, "AC"},
+          {Parameter::Ch1Var, "UNCAL'D"},
+          {Parameter::Ch1Invert, "ON"},
+          {Parameter::SecPerDiv, "0.5 \u00b5S"},
+          {Parameter::X10Mag, "ON"},
+          {Parameter::Xy, "OFF"},
+          {Parameter::ChanSel, "CH1"}})
+        values.set(parameter, valueOfText(parameter, text));
+    return values;
 }
 
 void measurementsPerLoad(benchmark::State &state, const CurveTable &curve)
 {
-    const ShownTexts labels = shownLabels();
+    const SettingValues labels = shownLabels();
     for (auto _ : state) {
         const auto texts = measurementTexts(measureCurve(curve), shownScale(labels));
         benchmark::DoNotOptimize(texts);

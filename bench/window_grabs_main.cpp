@@ -1,14 +1,15 @@
 // Grabs the windows as a user sees them, for a pixel comparison before and after
 // a change that must not change what is shown: the main window after three loads
-// in three colours, the override dialog of SEC/DIV and the background window.
+// in three colours, the override dialog of SEC/DIV, the main window with a value
+// chosen there (red) and a fourth load over it, and the background window.
 // Everything goes through the controls, as a user's clicks would.
 // Runs offscreen: QT_QPA_PLATFORM=offscreen window_grabs <empty root folder> <out folder>
 #include "fake_platform.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
-#include "widgets/look_and_feel.h"
 #include "viewer/sample_captures.h"
+#include "widgets/look_and_feel.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -95,6 +96,14 @@ int main(int argc, char **argv)
     QTest::mouseClick(label, Qt::LeftButton);
     settle();
     saved = save(topLevel("frm109"), out / "dialog.png") && saved;
+    if (QWidget *dialog = topLevel("frm109")) {
+        auto *option = dialog->findChild<QRadioButton *>(QStringLiteral("opt109(5)"));
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        settle();
+    }
+    saved = save(&window, out / "main-override.png") && saved;
+    clickFile(window, 1);
+    saved = save(&window, out / "main-override-load.png") && saved;
 
     window.activateWindow();
     saved = QTest::qWaitForWindowActive(&window) && saved;

@@ -4,7 +4,6 @@
 #include "capture/byte_conversion.h"
 #include "capture/capture_load.h"
 #include "capture/settings_decoder.h"
-#include "capture/settings_tables.h"
 #include "decodable_texts.h"
 #include "fuzz_check.h"
 #include "shared/var_global.h"
@@ -168,27 +167,30 @@ int digitOf(const CaptureByte &entry)
     return upperHexValue(entry.character[0]).value_or(0);
 }
 
-void checkSettings(const VarGlobal &state, const SettingsTexts &texts)
+void checkSettings(const VarGlobal &state, const DecodedSettings &settings)
 {
+    const auto texts = [&settings](int parameter) {
+        return settings.text(parameterNumbered(parameter));
+    };
     static const test::DecodableTexts decodable = test::decodableTexts();
     for (int parameter = kFirstParameter; parameter <= 123; ++parameter) {
         const auto &allowed = decodable.at(static_cast<std::size_t>(parameter - kFirstParameter));
-        FUZZ_CHECK(allowed.count(texts[parameter]) == 1);
+        FUZZ_CHECK(allowed.count(texts(parameter)) == 1);
     }
     const ByteTable &table = state.byteTable;
     const int frame = 16 * digitOf(table.at(41)) + digitOf(table.at(43));
     const int count = 4096 * digitOf(table.at(45)) + 256 * digitOf(table.at(47))
         + 16 * digitOf(table.at(49)) + digitOf(table.at(51));
     FUZZ_CHECK(state.frameNumber == frame && state.byteCount == count);
-    FUZZ_CHECK(texts[124] == std::to_string(frame));
-    FUZZ_CHECK(texts[125] == std::to_string(count));
+    FUZZ_CHECK(texts(124) == std::to_string(frame));
+    FUZZ_CHECK(texts(125) == std::to_string(count));
 
     // A complete flag byte settles coupling, calibration and invert.
     for (const auto &[nr, first] : {std::pair {21, 102}, std::pair {25, 106}}) {
         if (blanks(table.at(nr).binaryText.view().substr(4)))
             continue;
         for (int parameter = first; parameter < first + 3; ++parameter)
-            FUZZ_CHECK(!texts[parameter].empty());
+            FUZZ_CHECK(!texts(parameter).empty());
     }
 }
 
@@ -234,11 +236,14 @@ public:
         text_ = text;
         before = std::make_unique<CurveTable>(state_.curveTable);
     }
-    void decoded(const SettingsTexts &texts) override
+    void decoded(const DecodedSettings &settings) override
     {
         FUZZ_CHECK(state_.captureText == text_);
         checkByteTable(state_, rows_);
-        checkSettings(state_, texts);
+        checkSettings(state_, settings);
+        // What the panel shows is what was decoded.
+        for (const Parameter parameter : kAllParameters)
+            FUZZ_CHECK(state_.shown[parameter].text == settings.text(parameter));
         ++decodes;
     }
     bool letEventsRun() override

@@ -19,8 +19,11 @@ LoadEnd loadField(const CaptureField &field, VarGlobal &state, LoadStages &stage
         return LoadEnd::Failed;
     }
     const PreparedText text = prepareCaptureText(field.text);
+    state.shown.empty();
     stages.read(field.text, text);
-    stages.decoded(decodeCapture(state, text, rows));
+    const DecodedSettings decoded = decodeCapture(state, text, rows);
+    state.shown.showDecoded(decoded);
+    stages.decoded(decoded);
     const bool complete = buildCurveSamples(state.byteTable, state.curveTable, stages);
     return complete ? LoadEnd::Complete : LoadEnd::Stopped;
 }
@@ -51,7 +54,7 @@ PreparedCapture readPreparedCapture(const std::filesystem::path &file)
     return result;
 }
 
-SettingsTexts decodeCapture(VarGlobal &state, const PreparedText &text, ListRows *rows)
+DecodedSettings decodeCapture(VarGlobal &state, const PreparedText &text, ListRows *rows)
 {
     state.captureText = text;
     buildByteTable(state.captureText, state.byteTable, rows); // reset included

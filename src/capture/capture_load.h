@@ -18,9 +18,9 @@ namespace orvant {
 // curve samples. The stages run in this order, each seen by LoadStages:
 //   1. extension test of the name (a warning only, the load goes on);
 //   2. read and preparation: a failure ends the load, nothing changed;
-//   3. decoding: the prepared text becomes the program's, the byte table is
-//      reset and rebuilt (with the list rows when asked for), then the frame
-//      number, the byte count and the settings;
+//   3. decoding: the shown settings are emptied, the prepared text becomes the
+//      program's, the byte table is reset and rebuilt (with the list rows when asked
+//      for), then the frame number, the byte count and the settings, which are shown;
 //   4. the 512 curve samples, letting pending events run first thing for each.
 // Drawing the curve and enabling the export are the window's own.
 class LoadStages : public SampleEvents
@@ -32,11 +32,12 @@ public:
     virtual void extensionWarning() { }
     // The read failed; the load ends and the program's state is untouched.
     virtual void failed(const LoadError &) { }
-    // The first field (as read, at most 2110 characters) and the prepared text;
-    // the program's state is not touched yet.
+    // The first field (as read, at most 2110 characters) and the prepared text; of
+    // the program's state only the shown settings are emptied yet.
     virtual void read(std::string_view, const PreparedText &) { }
-    // The table, the numbers and the settings are decoded, the list rows written.
-    virtual void decoded(const SettingsTexts &) { }
+    // The table, the numbers and the settings are decoded and the settings shown
+    // (the program state's), the list rows written.
+    virtual void decoded(const DecodedSettings &) { }
     // First thing for every sample; false stops the load there.
     bool letEventsRun() override { return true; }
 };
@@ -62,7 +63,7 @@ struct PreparedCapture
 };
 PreparedCapture readPreparedCapture(const std::filesystem::path &file);
 
-// Stage 3 on its own.
-SettingsTexts decodeCapture(VarGlobal &state, const PreparedText &text, ListRows *rows = nullptr);
+// Stage 3 on its own, the shown settings left alone.
+DecodedSettings decodeCapture(VarGlobal &state, const PreparedText &text, ListRows *rows = nullptr);
 
 } // namespace orvant

@@ -3,6 +3,7 @@
 #include "capture/capture_load.h"
 #include "capture/load_path.h"
 #include "export/curve_csv.h"
+#include "export/output_name.h"
 #include "shared/atomic_file.h"
 #include "shared/durable_chunk.h"
 #include "shared/folders.h"
@@ -85,17 +86,6 @@ std::string usageLines()
            "       orvant-export [--csv] --stdout CAPTURE\n";
 }
 
-bool endsWithLogInAnyCase(std::string_view name)
-{
-    constexpr std::string_view kLog = ".log";
-    if (name.size() < kLog.size())
-        return false;
-    const std::string_view tail = name.substr(name.size() - kLog.size());
-    return std::equal(tail.begin(), tail.end(), kLog.begin(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
-}
-
 // Two names that are one file: the same text, or on Windows the same text in
 // any letter case, beyond ASCII too.
 std::string outputKey(std::string name)
@@ -155,14 +145,6 @@ BatchCapture loadOf(std::string_view capture, const BatchIo &io)
     return {loadFreshCapture(pathFromText(std::string(capture)), stages), time};
 }
 
-ShownScale scaleOf(const SettingsTexts &settings)
-{
-    ShownTexts texts;
-    for (int parameter = kFirstParameter; parameter <= kLastParameter; ++parameter)
-        texts[static_cast<std::size_t>(parameter - kFirstParameter)] = settings[parameter];
-    return shownScale(texts);
-}
-
 // The bytes of one output; none when the picture could not be made.
 std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loaded,
                                      const BatchIo &io)
@@ -170,7 +152,7 @@ std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loa
     const VarGlobal &state = *loaded.fresh.state;
     switch (output) {
     case BatchOutput::Csv:
-        return curveCsv(state.curveTable, scaleOf(loaded.fresh.settings));
+        return curveCsv(state.curveTable, shownScale(state.shown.values()));
     case BatchOutput::Picture:
         if (std::string png = io.picture(state.curveTable); !png.empty())
             return png;
@@ -415,10 +397,7 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
 
 std::string batchOutputName(const std::filesystem::path &capture, BatchOutput output)
 {
-    std::string name = pathText(capture.filename());
-    if (endsWithLogInAnyCase(name))
-        name.resize(name.size() - 4);
-    return name.append(outputSuffix(output));
+    return outputBaseName(pathText(capture.filename())).append(outputSuffix(output));
 }
 
 FreshCapture loadFreshCapture(const std::filesystem::path &capture, LoadStages &stages)
@@ -433,19 +412,16 @@ FreshCapture loadFreshCapture(const std::filesystem::path &capture, LoadStages &
         }
         void extensionWarning() override { caller_.extensionWarning(); }
         void failed(const LoadError &error) override { this->error = error; }
-        void decoded(const SettingsTexts &texts) override { settings = texts; }
         std::optional<LoadError> error;
-        SettingsTexts settings;
 
     private:
         LoadStages &caller_;
     } seen(stages);
 
     // Fresh for every capture. No list rows.
-    FreshCapture result {std::make_unique<VarGlobal>(), {}, {}};
+    FreshCapture result {std::make_unique<VarGlobal>(), {}};
     if (loadCapture(capture, *result.state, seen) == LoadEnd::Failed)
         result.error = seen.error;
-    result.settings = std::move(seen.settings);
     return result;
 }
 

@@ -49,11 +49,10 @@ std::string batchOutputName(const std::filesystem::path &capture,
                             BatchOutput output = BatchOutput::DataFile);
 
 // The program's state after loading the capture as the first capture of a fresh
-// start, with the value texts the panel shows; or the load error.
+// start (its shown settings those the panel shows), or the load error.
 struct FreshCapture
 {
     std::unique_ptr<VarGlobal> state; // large tables: on the heap
-    SettingsTexts settings;
     std::optional<LoadError> error;
 };
 FreshCapture loadFreshCapture(const std::filesystem::path &capture, LoadStages &stages);

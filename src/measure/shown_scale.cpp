@@ -9,70 +9,6 @@ namespace orvant {
 
 namespace {
 
-struct ScaleText
-{
-    std::string_view text;
-    double perDivision;
-};
-
-// The texts a VOLTS/DIV label can show: decoded and offered by the override alike.
-constexpr std::array<ScaleText, 13> kVoltsPerDivision {{
-    {"5 mV", 5e-3},
-    {"10 mV", 10e-3},
-    {"20 mV", 20e-3},
-    {"50 mV", 50e-3},
-    {"0.1 V", 0.1},
-    {"0.2 V", 0.2},
-    {"0.5 V", 0.5},
-    {"1 V", 1.0},
-    {"2 V", 2.0},
-    {"5 V", 5.0},
-    {"10 V", 10.0},
-    {"20 V", 20.0},
-    {"50 V", 50.0},
-}};
-
-// The texts a SEC/DIV label can show ("µ" is U+00B5).
-constexpr std::array<ScaleText, 27> kSecondsPerDivision {{
-    {"50 nS", 50e-9},
-    {"0.1 \u00b5S", 0.1e-6},
-    {"0.2 \u00b5S", 0.2e-6},
-    {"0.5 \u00b5S", 0.5e-6},
-    {"1 \u00b5S", 1e-6},
-    {"2 \u00b5S", 2e-6},
-    {"5 \u00b5S", 5e-6},
-    {"10 \u00b5S", 10e-6},
-    {"20 \u00b5S", 20e-6},
-    {"50 \u00b5S", 50e-6},
-    {"0.1 mS", 0.1e-3},
-    {"0.2 mS", 0.2e-3},
-    {"0.5 mS", 0.5e-3},
-    {"1 mS", 1e-3},
-    {"2 mS", 2e-3},
-    {"5 mS", 5e-3},
-    {"10 mS", 10e-3},
-    {"20 mS", 20e-3},
-    {"50 mS", 50e-3},
-    {"0.1 S", 0.1},
-    {"0.2 S", 0.2},
-    {"0.5 S", 0.5},
-    {"1 S", 1.0},
-    {"2 S", 2.0},
-    {"5 S", 5.0},
-    {"10 S", 10.0},
-    {"20 S", 20.0},
-}};
-
-// Coupling texts that mark a reading, with the mark: decoded ("CH1OFF") and written by
-// the override ("CH1 OFF") spell the switched-off channel differently.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kCouplingMarks {{
-    {"GND", "GND"},
-    {"CH1OFF", "CH1 OFF"},
-    {"CH1 OFF", "CH1 OFF"},
-    {"CH2OFF", "CH2 OFF"},
-    {"CH2 OFF", "CH2 OFF"},
-}};
-
 struct Prefix
 {
     int exponent;
@@ -90,45 +26,49 @@ constexpr std::array<Prefix, 8> kPrefixes {{
     {9, "G"},
 }};
 
-template<std::size_t N>
-std::optional<double> perDivisionOf(const std::array<ScaleText, N> &table, std::string_view text)
+bool is(const SettingValues &values, Parameter parameter, ValueIndex value)
 {
-    for (const ScaleText &row : table) {
-        if (row.text == text)
-            return row.perDivision;
-    }
-    return std::nullopt;
+    return values[parameter] == value;
 }
 
-AxisScale voltsScale(const ShownTexts &texts, int channel)
+std::optional<double> perDivisionOf(const SettingValues &values, Parameter parameter)
 {
-    // Channel 1 has parameters 101..104, channel 2 has 105..108.
-    const int first = channel == 2 ? 105 : 101;
+    const auto value = values[parameter];
+    if (!value)
+        return std::nullopt;
+    return settingValues(parameter)[*value].perDivision;
+}
+
+AxisScale voltsScale(const SettingValues &values, int channel)
+{
+    const Parameter volts = channel == 2 ? Parameter::Ch2VoltsPerDiv : Parameter::Ch1VoltsPerDiv;
+    const Parameter coupling = parameterNumbered(number(volts) + 1);
+    const Parameter var = parameterNumbered(number(volts) + 2);
+    const Parameter invert = parameterNumbered(number(volts) + 3);
     AxisScale axis;
-    axis.perDivision = perDivisionOf(kVoltsPerDivision, shownText(texts, first));
+    axis.perDivision = perDivisionOf(values, volts);
     // A value in volts needs a VAR that reads calibrated; one in divisions is uncalibrated
     // only where VAR says so (an empty panel marks nothing).
-    const std::string_view var = shownText(texts, first + 2);
-    if (axis.perDivision ? var != "CAL'D" : var == "UNCAL'D")
+    if (axis.perDivision ? !is(values, var, setting::kCalibrated)
+                         : is(values, var, setting::kUncalibrated))
         axis.marks.emplace_back("uncal");
-    if (shownText(texts, first + 3) == "ON")
+    if (is(values, invert, setting::kOn))
         axis.marks.emplace_back("inv");
-    for (const auto &[coupling, mark] : kCouplingMarks) {
-        if (shownText(texts, first + 1) == coupling)
-            axis.marks.emplace_back(mark);
-    }
+    // The mark of a switched-off channel is its written text ("CH1 OFF").
+    if (is(values, coupling, setting::kGround) || is(values, coupling, setting::kChannelOff))
+        axis.marks.emplace_back(settingValues(coupling)[*values[coupling]].written);
     return axis;
 }
 
-AxisScale timeScale(const ShownTexts &texts)
+AxisScale timeScale(const SettingValues &values)
 {
     AxisScale axis;
-    if (shownText(texts, 111) == "ON") {
+    if (is(values, Parameter::Xy, setting::kOn)) {
         axis.marks.emplace_back("XY");
         return axis;
     }
-    axis.perDivision = perDivisionOf(kSecondsPerDivision, shownText(texts, 109));
-    if (axis.perDivision && shownText(texts, 110) == "ON")
+    axis.perDivision = perDivisionOf(values, Parameter::SecPerDiv);
+    if (axis.perDivision && is(values, Parameter::X10Mag, setting::kOn))
         *axis.perDivision /= 10.0;
     return axis;
 }
@@ -172,19 +112,12 @@ std::string plainNumber(double rounded)
 
 } // namespace
 
-std::string_view shownText(const ShownTexts &texts, int parameter)
-{
-    if (parameter < 101 || parameter > 125)
-        return {};
-    return texts[static_cast<std::size_t>(parameter - 101)];
-}
-
-ShownScale shownScale(const ShownTexts &texts)
+ShownScale shownScale(const SettingValues &values)
 {
     ShownScale scale;
-    scale.channel = shownText(texts, 122) == "CH 2" ? 2 : 1;
-    scale.volts = voltsScale(texts, scale.channel);
-    scale.time = timeScale(texts);
+    scale.channel = is(values, Parameter::ChanSel, setting::kChannel2) ? 2 : 1;
+    scale.volts = voltsScale(values, scale.channel);
+    scale.time = timeScale(values);
     return scale;
 }
 

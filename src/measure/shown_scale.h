@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/shown_settings.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -7,9 +9,6 @@
 #include <vector>
 
 namespace orvant {
-
-// The value labels' texts as shown, by parameter number 101..125 ("" when empty).
-using ShownTexts = std::array<std::string, 25>; // index = parameter - 101
 
 // What one axis of a reading means.
 struct AxisScale
@@ -21,17 +20,16 @@ struct AxisScale
 
 struct ShownScale
 {
-    int channel = 1; // from CHAN SEL (122): "CH 2" (override text) -> 2, else 1
-    // The channel's VOLTS/DIV (101 or 105), VAR (103/107), INVERT (104/108), coupling (102/106).
+    int channel = 1; // from CHAN SEL: "CH 2" (only a dialog offers it) -> 2, else 1
+    // The channel's VOLTS/DIV, VAR, INVERT and coupling.
     AxisScale volts;
-    // SEC/DIV (109); X10 MAG (110) "ON": a tenth; XY (111) "ON": divisions (no perDivision).
+    // SEC/DIV; X10 MAG "ON": a tenth; XY "ON": divisions (no perDivision).
     AxisScale time;
 };
 
-ShownScale shownScale(const ShownTexts &texts);
-
-// The text of value label `parameter` (101..125); "" for any other number.
-std::string_view shownText(const ShownTexts &texts, int parameter);
+// The scale the settings stand for: the panel's as shown (overrides count), or a
+// capture's as decoded.
+ShownScale shownScale(const SettingValues &values);
 
 // The plot's geometry in plot units.
 constexpr double kCentreLine = 131.0;

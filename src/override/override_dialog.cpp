@@ -25,7 +25,7 @@ OverrideDialog::OverrideDialog(const OverrideRow &row)
     , group_(new OptionGroup(this))
 {
     connect(group_, &OptionGroup::optionClicked, this, &OverrideDialog::optionClicked);
-    setObjectName(QStringLiteral("frm%1").arg(row.parameter));
+    setObjectName(QStringLiteral("frm%1").arg(number(row.parameter)));
     setWindowTitle(fromUtf8(row.title));
     setFixedSize(twipsToPixels(kOverrideClientWidth), twipsToPixels(row.clientHeight));
     createPrompt();
@@ -43,13 +43,15 @@ void OverrideDialog::createPrompt()
 void OverrideDialog::createOptions()
 {
     const QFont font = courierNew(FontSize::Pt9_75);
-    for (std::size_t i = 0; i < row_.options.size(); ++i) {
-        const OverrideOption &entry = row_.options[i];
+    const auto options = overrideOptions(row_);
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const SettingValue &entry = options[i];
         const int index = static_cast<int>(i);
-        auto *button = new QRadioButton(fromUtf8(entry.shown), this);
-        button->setObjectName(QStringLiteral("opt%1(%2)").arg(row_.parameter).arg(index));
+        auto *button = new QRadioButton(fromUtf8(entry.caption), this);
+        button->setObjectName(QStringLiteral("opt%1(%2)").arg(number(row_.parameter)).arg(index));
         button->setFont(font);
-        button->setGeometry(twipsRect(kOptionLeft, optionTop(index), entry.width, kOptionHeight));
+        button->setGeometry(
+            twipsRect(kOptionLeft, optionTop(index), optionWidth(row_, i), kOptionHeight));
         group_->add(button, index);
         options_.push_back(button);
     }
@@ -62,7 +64,7 @@ QRadioButton *OverrideDialog::option(int index) const
 
 QString OverrideDialog::writtenText(int index) const
 {
-    return fromUtf8(row_.options[static_cast<std::size_t>(index)].written);
+    return fromUtf8(overrideOptions(row_)[static_cast<std::size_t>(index)].written);
 }
 
 void OverrideDialog::unselectAll()

@@ -25,7 +25,7 @@ public:
     explicit OverrideDialog(const OverrideRow &row);
 
     const OverrideRow &row() const { return row_; }
-    int parameter() const { return row_.parameter; }
+    int parameter() const { return number(row_.parameter); }
     int optionCount() const { return static_cast<int>(options_.size()); }
     QRadioButton *option(int index) const;
     QLabel *prompt() const { return prompt_; }

@@ -48,7 +48,7 @@ void OverrideDialogs::open(int parameter)
 void OverrideDialogs::choose(int parameter, int index)
 {
     const OverrideRow *row = overrideRow(parameter);
-    if (!row || index < 0 || static_cast<std::size_t>(index) >= row->options.size())
+    if (!row || index < 0 || static_cast<std::size_t>(index) >= overrideOptions(*row).size())
         return;
     load(parameter).option(index)->click();
 }
@@ -91,7 +91,7 @@ void OverrideDialogs::applyChoice(int parameter, int index)
     // All of them, in order; one not created yet is created hidden.
     for (int n = kFirstOverride; n <= kLastOverride; ++n)
         load(n).hide();
-    emit chosen(parameter, load(parameter).writtenText(index));
+    emit chosen(parameter, index);
     load(parameter).hide();
 }
 

@@ -18,8 +18,8 @@ class OverrideDialog;
 
 // The 23 override dialogs. Each is created on first use and afterwards only
 // shown and hidden; one closed through its title bar counts as not loaded and
-// is placed afresh when it is next used. A choice hides them all and hands the
-// written text on (chosen).
+// is placed afresh when it is next used. A choice hides them all and hands it on
+// (chosen).
 class OverrideDialogs : public QObject
 {
     Q_OBJECT
@@ -43,8 +43,9 @@ public:
     bool exists(int parameter) const { return dialog(parameter) != nullptr; }
 
 signals:
-    // Option text `writtenText` chosen for value label `parameter`.
-    void chosen(int parameter, const QString &writtenText);
+    // Option `option` of dialog `parameter` chosen (its written text is the
+    // catalogue's).
+    void chosen(int parameter, int option);
     // Once for each dialog, when it is created.
     void dialogCreated(QWidget *dialog);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/settings_catalogue.h"
+
 #include <span>
 #include <string_view>
 
@@ -22,22 +24,13 @@ constexpr int optionTop(int index)
     return kOptionTop + kOptionStep * index;
 }
 
-// One option of an override dialog: its caption in the dialog (blanks align it
-// for a fixed-pitch font), the text that choosing it writes into the value
-// label, and its width in twips. UTF-8; the micro sign is U+00B5.
-struct OverrideOption
-{
-    std::string_view shown;
-    std::string_view written;
-    int width = kOptionWidth;
-};
-
-// One override dialog, `frm` + parameter.
+// One override dialog, `frm` + parameter. Its options are the parameter's catalogue
+// values that a dialog offers, in their order: captions aligned by blanks for a
+// fixed-pitch font, each writing its written text.
 struct OverrideRow
 {
-    int parameter;
+    Parameter parameter;
     std::string_view title;
-    std::span<const OverrideOption> options;
     int top; // on the screen, twips
     int clientHeight; // twips
     int promptWidth = kPromptWidth;
@@ -49,8 +42,13 @@ constexpr int kOverrideCount = kLastOverride - kFirstOverride + 1;
 
 // The 23 rows in parameter order.
 std::span<const OverrideRow> overrideRows();
-// The row of a parameter, nullptr for one without a dialog.
+// The row of parameter number `parameter`, nullptr for one without a dialog.
 const OverrideRow *overrideRow(int parameter);
+
+// The options of a dialog: the catalogue's values that have a caption.
+std::span<const SettingValue> overrideOptions(const OverrideRow &row);
+// Width of option `index` in twips.
+int optionWidth(const OverrideRow &row, std::size_t index);
 
 // Left edge of a dialog in twips: the main window's right edge when the main
 // window is centred on the screen. Each width is halved before the sum.

@@ -3,6 +3,7 @@
 #include "shared/capture_byte.h"
 #include "shared/curve_sample.h"
 #include "shared/prepared_text.h"
+#include "shared/shown_settings.h"
 
 #include <cstdint>
 #include <string>
@@ -18,6 +19,7 @@ struct VarGlobal
     CurveTable curveTable;
     std::int16_t frameNumber = 0;
     std::int32_t byteCount = 0; // four hex digits: 0 to 65535
+    ShownSettings shown; // the settings panel's texts, their values and red
     std::int16_t nextColour = 0; // 1 black, 2 red, 3 blue, 4 magenta
     bool background = false; // background window shown
     std::string pathText; // the folder the next load reads, as the file system's bytes

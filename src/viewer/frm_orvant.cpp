@@ -1,6 +1,5 @@
 #include "viewer/frm_orvant.h"
 
-#include "capture/settings_tables.h"
 #include "override/override_dialogs.h"
 #include "rules/number_text.h"
 #include "rules/path_file.h"
@@ -11,6 +10,7 @@
 #include "viewer/main_window_layout.h"
 #include "viewer/measuring_tools.h"
 #include "viewer/navigation.h"
+#include "viewer/settings_panel.h"
 #include "viewer/start_centring.h"
 #include "widgets/click_label.h"
 #include "widgets/form_tracker.h"
@@ -130,8 +130,8 @@ void FrmOrvant::wireControls()
 void FrmOrvant::Form_Load()
 {
     centreWindow();
-    for (QLabel *label : c_.lblValue)
-        label->clear();
+    state_.shown.empty();
+    showSettings(c_.lblValue, state_.shown);
 }
 
 void FrmOrvant::Form_Activate()

@@ -69,7 +69,7 @@ protected:
 private:
     void wireControls();
     void wireForms();
-    void showOverride(int parameter, const QString &text);
+    void showOverride(int parameter, int option);
     void clearWindowSteps();
     void centreWindow();
     void showBackgroundWindow();

@@ -2,11 +2,11 @@
 // background toggle; and the opening of the override dialogs.
 #include "viewer/frm_orvant.h"
 
-#include "capture/settings_tables.h"
 #include "override/override_dialogs.h"
 #include "viewer/frm_background.h"
 #include "viewer/main_window_layout.h"
 #include "viewer/measuring_tools.h"
+#include "viewer/settings_panel.h"
 #include "widgets/click_label.h"
 #include "widgets/form_tracker.h"
 #include "widgets/option_group.h"
@@ -28,6 +28,8 @@ void FrmOrvant::selectColour(int nextColour)
         c_.indicator.at(static_cast<std::size_t>(n - 1))->setVisible(n == nextColour);
 }
 
+// In this order: the colour buttons are off while the plot is emptied and drawn
+// afresh, so no click on one lands in between; the panel is emptied last.
 void FrmOrvant::clearWindowSteps()
 {
     c_.optClr->setEnabled(true);
@@ -40,12 +42,8 @@ void FrmOrvant::clearWindowSteps()
     options_->unselect(c_.optClr);
     for (QRadioButton *button : c_.optCH)
         button->setEnabled(true);
-    for (QLabel *label : c_.lblValue) {
-        label->clear();
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
+    state_.shown.clear();
+    showSettings(c_.lblValue, state_.shown);
     measuring_->refresh();
 }
 
@@ -65,6 +63,8 @@ void FrmOrvant::optBack_Click()
         options_->unselect(c_.optBack);
         options_->selectLikeClick(c_.optCH[0]);
         c_.indicator[0]->setVisible(true);
+        // COLOR 1 is selected by now, so this runs no handler: the toggle's own
+        // sequence, which leaves COLOR 1 selected while the background shows.
         options_->selectLikeClick(c_.optCH[0]);
     } else {
         state_.background = false;
@@ -92,13 +92,10 @@ void FrmOrvant::lblValue_Click(int index)
     overrides_->open(index);
 }
 
-void FrmOrvant::showOverride(int parameter, const QString &text)
+void FrmOrvant::showOverride(int parameter, int option)
 {
-    QLabel *label = c_.valueLabel(parameter);
-    label->setText(text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    label->setPalette(palette);
+    state_.shown.showChoice(parameterNumbered(parameter), static_cast<ValueIndex>(option));
+    showSettings(c_.lblValue, state_.shown);
     measuring_->refresh();
     tracker_->bringToFront(this);
 }

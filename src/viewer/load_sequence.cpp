@@ -5,6 +5,7 @@
 #include "export/export_file.h"
 #include "viewer/list_row_text.h"
 #include "viewer/navigation.h"
+#include "viewer/settings_panel.h"
 #include "widgets/click_label.h"
 #include "widgets/pic_curve.h"
 #include "widgets/platform.h"
@@ -37,19 +38,16 @@ public:
     void read(std::string_view, const PreparedText &) override
     {
         s_.controls_.lstDaten->clear();
-        for (QLabel *label : s_.controls_.lblValue)
-            label->clear();
+        showSettings(s_.controls_.lblValue, s_.state_.shown);
     }
-    void decoded(const SettingsTexts &settings) override
+    void decoded(const DecodedSettings &) override
     {
         QStringList rows;
         rows.reserve(kPairCount);
         for (const ListRow &row : *s_.rows_)
             rows.append(displayText(row.view()));
         s_.controls_.lstDaten->addItems(rows);
-        for (int parameter = kFirstParameter; parameter <= kLastParameter; ++parameter)
-            s_.controls_.valueLabel(parameter)->setText(
-                QString::fromStdString(settings[parameter]));
+        showSettings(s_.controls_.lblValue, s_.state_.shown);
     }
     // From here on a failing step is skipped; pending events run once per sample.
     bool letEventsRun() override

@@ -1,6 +1,6 @@
 #include "viewer/main_window_controls.h"
 
-#include "capture/settings_tables.h"
+#include "shared/settings_catalogue.h"
 #include "viewer/file_list.h"
 #include "viewer/main_window_layout.h"
 #include "widgets/click_label.h"
@@ -95,7 +95,8 @@ void createSettingsPanel(MainWindowControls &c, QWidget *window)
         label->setObjectName(QString::fromUtf8(value.name));
         label->setGeometry(twipsRect(value.left, value.top, value.width, value.height));
         label->setFont(courierNew(value.fontSize));
-        label->setAccessibleDescription(QString::fromUtf8(parameterName(parameter).data()));
+        label->setAccessibleDescription(
+            QString::fromUtf8(parameterName(parameterNumbered(parameter)).data()));
         c.lblValue[static_cast<std::size_t>(parameter - kFirstParameter)] = label;
     }
 }

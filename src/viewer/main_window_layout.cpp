@@ -1,6 +1,6 @@
 #include "viewer/main_window_layout.h"
 
-#include "capture/settings_tables.h"
+#include "shared/settings_catalogue.h"
 
 #include <array>
 
@@ -87,7 +87,7 @@ ControlSpec nameLabelSpec(int parameter)
     const int height = parameter == kLastParameter ? 255 : 195;
     return {nameLabelNames().at(index).c_str(),
             ControlKind::Label,
-            parameterName(parameter).data(),
+            parameterName(parameterNumbered(parameter)).data(),
             15000,
             rowTop(parameter),
             1845,

@@ -1,6 +1,7 @@
 #include "viewer/measuring_tools.h"
 
 #include "export/curve_csv.h"
+#include "export/output_name.h"
 #include "measure/cursor_readout.h"
 #include "measure/curve_measurements.h"
 #include "picture/capture_picture.h"
@@ -65,10 +66,7 @@ QAction *MeasuringTools::addAction(const QString &text, void (MeasuringTools::*s
 
 ShownScale MeasuringTools::scale() const
 {
-    ShownTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = controls_.lblValue[i]->text().toStdString();
-    return shownScale(texts);
+    return shownScale(state_.shown.values());
 }
 
 void MeasuringTools::loadCompleted(const QByteArray &fileName)
@@ -110,12 +108,6 @@ void MeasuringTools::copyPicture()
     QGuiApplication::clipboard()->setImage(controls_.picCurve->grab().toImage());
 }
 
-std::string MeasuringTools::baseName() const
-{
-    const std::string_view name = captureName_;
-    return std::string(name.ends_with(".log") ? name.substr(0, name.size() - 4) : name);
-}
-
 void MeasuringTools::savePicture()
 {
     save("Save Picture", ".png", "PNG pictures (*.png)",
@@ -130,8 +122,8 @@ void MeasuringTools::saveCsv()
 void MeasuringTools::save(const char *title, const char *extension, const char *filter,
                           const std::string &content)
 {
-    const std::string suggested
-        = pathText(folders_.exportFolder() / pathFromText(baseName() + extension));
+    const std::string suggested = pathText(
+        folders_.exportFolder() / pathFromText(outputBaseName(captureName_) + extension));
     const auto chosen = platform_.askSaveFileName(title, suggested, filter);
     if (!chosen)
         return;

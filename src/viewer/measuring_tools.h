@@ -21,8 +21,8 @@ class PlotCursors;
 
 // Measuring on the plot, reached through its context menu and two keys: cursors
 // drawn over the plot with their readout, the "Measurements" window, the plot as a
-// picture and the samples as CSV. The scale is read from the value labels as shown,
-// so a setting corrected by hand counts. Adds no control to the window's layout.
+// picture and the samples as CSV. The scale is that of the settings as shown, so a
+// setting corrected by hand counts. Adds no control to the window's layout.
 class MeasuringTools : public QObject
 {
     Q_OBJECT
@@ -45,7 +45,6 @@ private:
     void saveCsv();
     void save(const char *title, const char *extension, const char *filter,
               const std::string &content);
-    std::string baseName() const;
 
     const VarGlobal &state_;
     Platform &platform_;

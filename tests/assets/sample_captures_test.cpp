@@ -4,6 +4,7 @@
 #include "capture/curve_samples.h"
 
 #include "capture_builder.h"
+#include "decoded_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +123,7 @@ TEST_P(SampleCapture, DecodesToTheSettingsItsNamePromises)
     ASSERT_FALSE(capture.error.has_value()) << capture.error->description;
     auto state = std::make_unique<VarGlobal>();
     auto rows = std::make_unique<ListRows>();
-    const SettingsTexts texts = decodeCapture(*state, capture.text, rows.get());
+    const test::DecodedTexts texts = decodeCapture(*state, capture.text, rows.get());
 
     EXPECT_EQ(texts[101], expected.volts);
     EXPECT_EQ(texts[102], expected.coupling);

@@ -35,9 +35,9 @@ public:
         EXPECT_NE(state_.captureText, text);
         text_ = text;
     }
-    void decoded(const SettingsTexts &texts) override
+    void decoded(const DecodedSettings &settings) override
     {
-        events.push_back("decoded " + texts[125]);
+        events.push_back("decoded " + settings.text(Parameter::ByteCount));
         EXPECT_EQ(state_.captureText, text_);
     }
     bool letEventsRun() override

@@ -2,6 +2,7 @@
 #include "capture/preparation.h"
 #include "capture/settings_decoder.h"
 #include "capture_builder.h"
+#include "decoded_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,14 @@ namespace orvant {
 namespace {
 
 using test::CaptureBuilder;
+using test::DecodedTexts;
 using test::hexPair;
 
 // Settings bytes by Nr.
 constexpr int kChannel1 = 21, kVolts1 = 23, kChannel2 = 25, kVolts2 = 27, kHorizontal = 29,
               kTime = 31, kSelector = 33, kValue = 35;
 
-SettingsTexts decodeText(std::string_view hex)
+DecodedTexts decodeText(std::string_view hex)
 {
     auto state = std::make_unique<VarGlobal>();
     auto rows = std::make_unique<ListRows>();
@@ -28,8 +30,8 @@ SettingsTexts decodeText(std::string_view hex)
 }
 
 // A realistic capture with the given settings bytes.
-SettingsTexts decode(const std::map<int, unsigned char> &bytes, const std::string &frame = "01",
-                     const std::string &count = "0400")
+DecodedTexts decode(const std::map<int, unsigned char> &bytes, const std::string &frame = "01",
+                    const std::string &count = "0400")
 {
     CaptureBuilder capture;
     for (const auto &[nr, byte] : bytes)
@@ -40,7 +42,7 @@ SettingsTexts decode(const std::map<int, unsigned char> &bytes, const std::strin
 }
 
 // A realistic capture with the raw pair text at Nr.
-SettingsTexts decodePair(int nr, std::string_view pair)
+DecodedTexts decodePair(int nr, std::string_view pair)
 {
     std::string hex = CaptureBuilder {}.hexText();
     hex.replace(static_cast<std::size_t>(nr - 1), 2, pair);
@@ -64,7 +66,8 @@ TEST(SettingsDecoder, ParameterNames)
            "RCL'D WFM",        "CHAN SEL",   "TIME OUT",   "FRAME NR",
            "BYTE COUNT"};
     for (int n = 101; n <= 125; ++n)
-        EXPECT_EQ(parameterName(n), names.at(static_cast<std::size_t>(n - 101))) << n;
+        EXPECT_EQ(parameterName(parameterNumbered(n)), names.at(static_cast<std::size_t>(n - 101)))
+            << n;
 }
 
 TEST(SettingsDecoder, ChannelFlagsOverAllBytes)
@@ -73,13 +76,13 @@ TEST(SettingsDecoder, ChannelFlagsOverAllBytes)
     const char *coupling2[] = {"DC", "AC", "GND", "CH2OFF"};
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
-        const SettingsTexts one = decode({{kChannel1, byte}, {kChannel2, 0x00}});
+        const DecodedTexts one = decode({{kChannel1, byte}, {kChannel2, 0x00}});
         EXPECT_EQ(one[102], coupling1[b & 3]) << b;
         EXPECT_EQ(one[103], b & 4 ? "UNCAL'D" : "CAL'D") << b;
         EXPECT_EQ(one[104], b & 8 ? "ON" : "OFF") << b;
         EXPECT_EQ(one[106], "DC");
 
-        const SettingsTexts two = decode({{kChannel1, 0x0F}, {kChannel2, byte}});
+        const DecodedTexts two = decode({{kChannel1, 0x0F}, {kChannel2, byte}});
         EXPECT_EQ(two[106], coupling2[b & 3]) << b;
         EXPECT_EQ(two[107], b & 4 ? "UNCAL'D" : "CAL'D") << b;
         EXPECT_EQ(two[108], b & 8 ? "ON" : "OFF") << b;
@@ -89,25 +92,25 @@ TEST(SettingsDecoder, ChannelFlagsOverAllBytes)
 
 TEST(SettingsDecoder, ChannelFlagEdgeCases)
 {
-    const SettingsTexts gnd = decode({{kChannel1, 0x02}});
+    const DecodedTexts gnd = decode({{kChannel1, 0x02}});
     EXPECT_EQ(gnd[102], "GND");
     EXPECT_EQ(gnd[103], "CAL'D");
     EXPECT_EQ(gnd[104], "OFF");
-    const SettingsTexts off = decode({{kChannel1, 0x0F}});
+    const DecodedTexts off = decode({{kChannel1, 0x0F}});
     EXPECT_EQ(off[102], "CH1OFF");
     EXPECT_EQ(off[103], "UNCAL'D");
     EXPECT_EQ(off[104], "ON");
-    const SettingsTexts high = decode({{kChannel1, 0xF2}});
+    const DecodedTexts high = decode({{kChannel1, 0xF2}});
     for (const int n : {102, 103, 104})
         EXPECT_EQ(high[n], gnd[n]) << n;
 
     // Only the characters a row reads count: a non-digit high digit leaves
     // bits 3 to 0 readable, a non-digit low digit leaves none of them.
-    const SettingsTexts upperUnknown = decodePair(kChannel1, "f5");
+    const DecodedTexts upperUnknown = decodePair(kChannel1, "f5");
     EXPECT_EQ(upperUnknown[102], "AC");
     EXPECT_EQ(upperUnknown[103], "UNCAL'D");
     EXPECT_EQ(upperUnknown[104], "OFF");
-    const SettingsTexts lowerUnknown = decodePair(kChannel2, "0f");
+    const DecodedTexts lowerUnknown = decodePair(kChannel2, "0f");
     for (const int n : {106, 107, 108})
         EXPECT_EQ(lowerUnknown[n], "") << n;
 }
@@ -122,10 +125,10 @@ TEST(SettingsDecoder, VoltsPerDivisionOverAllBytes)
         const auto byte = static_cast<unsigned char>(b);
         const auto row = rows.find(b);
         const std::string expected = row == rows.end() ? "" : row->second;
-        const SettingsTexts one = decode({{kVolts1, byte}, {kVolts2, 0x30}});
+        const DecodedTexts one = decode({{kVolts1, byte}, {kVolts2, 0x30}});
         EXPECT_EQ(one[101], expected) << b;
         EXPECT_EQ(one[105], "5 mV");
-        const SettingsTexts two = decode({{kVolts1, 0x43}, {kVolts2, byte}});
+        const DecodedTexts two = decode({{kVolts1, 0x43}, {kVolts2, byte}});
         EXPECT_EQ(two[105], expected) << b;
         EXPECT_EQ(two[101], "50 V");
     }
@@ -177,12 +180,12 @@ TEST(SettingsDecoder, TimeRangeComesFromBitZeroOfNr29)
 TEST(SettingsDecoder, HorizontalFlagsOverAllBytes)
 {
     for (int b = 0; b < 256; ++b) {
-        const SettingsTexts texts = decode({{kHorizontal, static_cast<unsigned char>(b)}});
+        const DecodedTexts texts = decode({{kHorizontal, static_cast<unsigned char>(b)}});
         EXPECT_EQ(texts[110], b == 0x32 ? "ON" : "OFF") << b;
         EXPECT_EQ(texts[111], b == 0x34 ? "ON" : "OFF") << b;
         EXPECT_EQ(texts[112], b == 0x38 ? "ON" : "OFF") << b;
     }
-    const SettingsTexts both = decode({{kHorizontal, 0x33}, {kTime, 0x30}});
+    const DecodedTexts both = decode({{kHorizontal, 0x33}, {kTime, 0x30}});
     EXPECT_EQ(both[110], "OFF");
     EXPECT_EQ(both[111], "OFF");
     EXPECT_EQ(both[112], "OFF");
@@ -227,7 +230,7 @@ TEST(SettingsDecoder, TriggerOverAllCharacterPairs)
         bytes.push_back(digitCode(digit));
     for (const auto selector : bytes) {
         for (const auto value : bytes) {
-            const SettingsTexts texts = decode({{kSelector, selector}, {kValue, value}});
+            const DecodedTexts texts = decode({{kSelector, selector}, {kValue, value}});
             const TriggerTexts expected = expectedTrigger(selector, value);
             const std::string at = hexPair(selector) + "/" + hexPair(value);
             EXPECT_EQ(texts[113], expected.mode) << at;
@@ -251,7 +254,7 @@ TEST(SettingsDecoder, TriggerCombinations)
         {0x32, 0x30, {"NORM", "VERT", "+", "POST"}}, {0x38, 0x33, {"NORM", "VERT", "+", "POST"}},
     };
     for (const auto &c : cases) {
-        const SettingsTexts texts = decode({{kSelector, c.selector}, {kValue, c.value}});
+        const DecodedTexts texts = decode({{kSelector, c.selector}, {kValue, c.value}});
         EXPECT_EQ(texts[113], c.texts.mode) << hexPair(c.selector) << hexPair(c.value);
         EXPECT_EQ(texts[114], c.texts.source) << hexPair(c.selector) << hexPair(c.value);
         EXPECT_EQ(texts[115], c.texts.slope) << hexPair(c.selector) << hexPair(c.value);
@@ -259,7 +262,7 @@ TEST(SettingsDecoder, TriggerCombinations)
     }
 }
 
-void expectFixedTexts(const SettingsTexts &texts)
+void expectFixedTexts(const DecodedTexts &texts)
 {
     const char *fixed[] = {"NO", "NONSTORE", "NORM", "NO", "NO", "CH1", "YES"};
     for (int n = 117; n <= 123; ++n)
@@ -268,7 +271,7 @@ void expectFixedTexts(const SettingsTexts &texts)
 
 TEST(SettingsDecoder, RealisticCaptureAndFixedTexts)
 {
-    const SettingsTexts texts = decodeText(CaptureBuilder {}.hexText());
+    const DecodedTexts texts = decodeText(CaptureBuilder {}.hexText());
     const std::vector<std::string> expected
         = {"1 V",  "DC",  "CAL'D", "OFF",  "1 V", "DC", "CAL'D", "OFF", "1 mS",
            "OFF",  "OFF", "OFF",   "NORM", "CH1", "+",  "POST",  "NO",  "NONSTORE",
@@ -282,7 +285,7 @@ TEST(SettingsDecoder, ShortCaptureShowsOnlyDefaults)
 {
     const std::string lead = CaptureBuilder {}.hexText().substr(0, 20);
     for (const std::string &hex : {lead, std::string(), std::string("3031")}) {
-        const SettingsTexts texts = decodeText(hex);
+        const DecodedTexts texts = decodeText(hex);
         for (int n = 101; n <= 109; ++n)
             EXPECT_EQ(texts[n], "") << n;
         for (int n = 110; n <= 112; ++n)

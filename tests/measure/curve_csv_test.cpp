@@ -40,7 +40,7 @@ TEST_F(CurveCsvTest, ReadsBackAsTheSamplesInVoltsAndSeconds)
     const CurveTable table = curve([](int k) { return (k * 37) % 256; });
     struct Case
     {
-        ShownTexts labels;
+        SettingValues labels;
         bool hasTime, hasVolts;
     };
     const std::vector<Case> cases {

@@ -9,7 +9,7 @@ namespace {
 
 using MeasurementTest = MeasureTest;
 
-std::map<std::string, std::string> textsOf(const CurveTable &curve, const ShownTexts &labels)
+std::map<std::string, std::string> textsOf(const CurveTable &curve, const SettingValues &labels)
 {
     const auto pairs = measurementTexts(measureCurve(curve), shownScale(labels));
     return {pairs.begin(), pairs.end()};
@@ -30,7 +30,7 @@ TEST_F(MeasurementTest, SineAtSeveralScales)
     // Amplitude 50 units (1.98 div), period 64 samples (1.28 div), eight periods.
     struct Case
     {
-        ShownTexts labels;
+        SettingValues labels;
         std::map<std::string, std::string> expected;
     };
     const std::vector<Case> cases {

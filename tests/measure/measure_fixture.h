@@ -16,20 +16,25 @@ namespace orvant {
 class MeasureTest : public ::testing::Test
 {
 protected:
-    // Labels as a fresh load of channel 1 shows them, with `changes` written over them.
-    static ShownTexts labels(std::initializer_list<std::pair<int, std::string>> changes)
+    // The values of labels as a fresh load of channel 1 shows them, with `changes`
+    // written over them (a text the settings do not know stands for no value).
+    static SettingValues labels(std::initializer_list<std::pair<int, std::string>> changes)
     {
-        ShownTexts texts {};
+        SettingValues values;
+        const auto show = [&values](int parameter, const std::string &text) {
+            const Parameter shown = parameterNumbered(parameter);
+            values.set(shown, valueOfText(shown, text));
+        };
         for (const auto &[parameter, text] : {std::pair<int, std::string> {102, "DC"},
                                               {103, "CAL'D"},
                                               {104, "OFF"},
                                               {110, "OFF"},
                                               {111, "OFF"},
                                               {122, "CH1"}})
-            texts[static_cast<std::size_t>(parameter - 101)] = text;
+            show(parameter, text);
         for (const auto &[parameter, text] : changes)
-            texts[static_cast<std::size_t>(parameter - 101)] = text;
-        return texts;
+            show(parameter, text);
+        return values;
     }
 
     static CurveTable curve(const std::function<int(int)> &valueOfSample)

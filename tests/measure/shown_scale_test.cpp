@@ -50,7 +50,7 @@ TEST_F(ScaleTest, EveryTimeTextWithMagnifierAndXY)
 TEST_F(ScaleTest, MarksFromTheChannelsLabels)
 {
     using Marks = std::vector<std::string>;
-    const std::vector<std::pair<ShownTexts, Marks>> cases {
+    const std::vector<std::pair<SettingValues, Marks>> cases {
         {labels({{101, "1 V"}, {103, "UNCAL'D"}}), {"uncal"}},
         {labels({{101, "1 V"}, {103, ""}}), {"uncal"}},
         {labels({{101, ""}, {103, "UNCAL'D"}}), {"uncal"}}, // divisions are uncalibrated too
@@ -75,7 +75,7 @@ TEST_F(ScaleTest, MarksFromTheChannelsLabels)
 
 TEST_F(ScaleTest, EmptyOrUnknownLabelsGiveDivisions)
 {
-    for (const ShownTexts &texts : {ShownTexts {}, labels({{101, "3 V"}, {109, "3 S"}})}) {
+    for (const SettingValues &texts : {SettingValues {}, labels({{101, "3 V"}, {109, "3 S"}})}) {
         const ShownScale scale = shownScale(texts);
         EXPECT_EQ(scale.channel, 1);
         EXPECT_FALSE(scale.volts.perDivision);

@@ -1,5 +1,3 @@
-#include "expected_dialogs.h"
-
 #include "override/override_dialog.h"
 
 #include <QFontInfo>
@@ -16,17 +14,24 @@ QRect pixels(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-class OverrideDialogBuilt : public ::testing::TestWithParam<ExpectedDialog>
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The dialog shows its row and the catalogue's options (both checked by hand elsewhere).
+class OverrideDialogBuilt : public ::testing::TestWithParam<OverrideRow>
 {
 };
 
 TEST_P(OverrideDialogBuilt, ShowsItsRowAtTheTwipGeometry)
 {
-    const ExpectedDialog &expected = GetParam();
-    const OverrideDialog dialog(*overrideRow(expected.parameter));
-    const QString number = QString::number(expected.parameter);
+    const OverrideRow &expected = GetParam();
+    const OverrideDialog dialog(expected);
+    const QString number = QString::number(orvant::number(expected.parameter));
+    const auto expectedOptions = overrideOptions(expected);
     EXPECT_EQ(dialog.objectName(), "frm" + number);
-    EXPECT_EQ(dialog.windowTitle(), QString::fromStdString(expected.title));
+    EXPECT_EQ(dialog.windowTitle(), text(expected.title));
     EXPECT_EQ(dialog.size(), QSize(4905 / 15, expected.clientHeight / 15));
 
     const QLabel *prompt = dialog.findChild<QLabel *>(QStringLiteral("lbl101"));
@@ -35,25 +40,25 @@ TEST_P(OverrideDialogBuilt, ShowsItsRowAtTheTwipGeometry)
     EXPECT_EQ(prompt->geometry(), pixels(1560, 120, expected.promptWidth, 315));
 
     const auto options = dialog.findChildren<QRadioButton *>();
-    ASSERT_EQ(options.size(), static_cast<qsizetype>(expected.shown.size()));
-    ASSERT_EQ(dialog.optionCount(), static_cast<int>(expected.shown.size()));
+    ASSERT_EQ(options.size(), static_cast<qsizetype>(expectedOptions.size()));
+    ASSERT_EQ(dialog.optionCount(), static_cast<int>(expectedOptions.size()));
     for (int i = 0; i < dialog.optionCount(); ++i) {
         const auto at = static_cast<std::size_t>(i);
         const QString name = QStringLiteral("opt%1(%2)").arg(number).arg(i);
         const QRadioButton *option = dialog.findChild<QRadioButton *>(name);
         ASSERT_NE(option, nullptr) << name.toStdString();
         EXPECT_EQ(option, dialog.option(i));
-        EXPECT_EQ(option->text(), QString::fromStdString(expected.shown[at]));
-        EXPECT_EQ(dialog.writtenText(i), QString::fromStdString(expected.writtenTexts()[at]));
-        EXPECT_EQ(option->geometry(), pixels(240, 120 + 300 * i, expected.width(i), 255))
+        EXPECT_EQ(option->text(), text(expectedOptions[at].caption));
+        EXPECT_EQ(dialog.writtenText(i), text(expectedOptions[at].written));
+        EXPECT_EQ(option->geometry(), pixels(240, 120 + 300 * i, optionWidth(expected, at), 255))
             << name.toStdString();
         EXPECT_FALSE(option->isChecked());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllDialogs, OverrideDialogBuilt, ::testing::ValuesIn(expectedDialogs()),
+INSTANTIATE_TEST_SUITE_P(AllDialogs, OverrideDialogBuilt, ::testing::ValuesIn(overrideRows()),
                          [](const auto &info) {
-                             return "frm" + std::to_string(info.param.parameter);
+                             return "frm" + std::to_string(number(info.param.parameter));
                          });
 
 TEST(OverrideDialogFrame, TopLevelFixedSizeClosableWithoutMaximise)

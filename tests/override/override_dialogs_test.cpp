@@ -80,12 +80,13 @@ protected:
             ++widthReads;
             return mainWidthTwips;
         });
-        QObject::connect(made.get(), &OverrideDialogs::chosen,
-                         [this](int parameter, const QString &text) {
-                             choices.push_back({parameter, text});
-                             if (duringChoice)
-                                 duringChoice();
-                         });
+        QObject::connect(made.get(), &OverrideDialogs::chosen, [this](int parameter, int option) {
+            // As the label will show it.
+            const QString text = dialogs->dialog(parameter)->writtenText(option);
+            choices.push_back({parameter, text});
+            if (duringChoice)
+                duringChoice();
+        });
         QObject::connect(made.get(), &OverrideDialogs::dialogCreated,
                          [this](QWidget *dialog) { registered.push_back(dialog->objectName()); });
         return made;

@@ -46,7 +46,7 @@ TEST_F(Layout, SettingsRowsStand300TwipsApartFromTop840)
         const int top = twipsToPixels(840 + 300 * (n - 1));
         EXPECT_EQ(name->y(), top);
         EXPECT_EQ(value->y(), top);
-        EXPECT_EQ(name->text().toStdString(), parameterName(parameter));
+        EXPECT_EQ(name->text().toStdString(), parameterName(parameterNumbered(parameter)));
         EXPECT_EQ(value->objectName(), QString("lblValue(%1)").arg(parameter));
         EXPECT_TRUE(value->text().isEmpty());
     }

@@ -36,9 +36,8 @@ DecodableTexts writableTexts()
 {
     DecodableTexts texts = decodableTexts();
     for (const auto &row : overrideRows()) {
-        for (const auto &option : row.options)
-            texts.at(static_cast<std::size_t>(row.parameter - kFirstParameter))
-                .emplace(option.written);
+        for (const auto &option : overrideOptions(row))
+            texts.at(slotOf(row.parameter)).emplace(option.written);
     }
     return texts;
 }
@@ -148,7 +147,7 @@ protected:
         const auto shown = visibleDialogs();
         if (shown.empty()) {
             const int parameter = kFirstOverride + pick(kOverrideCount);
-            const int options = static_cast<int>(overrideRow(parameter)->options.size());
+            const int options = static_cast<int>(overrideOptions(*overrideRow(parameter)).size());
             overrideByClicks(parameter, pick(options));
             red.insert(parameter);
             return;
