@@ -55,21 +55,6 @@ unsigned char digitCode(int digit)
     return static_cast<unsigned char>(digit < 10 ? '0' + digit : 'A' + digit - 10);
 }
 
-TEST(SettingsDecoder, ParameterNames)
-{
-    const std::vector<std::string> names
-        = {"CH 1 VOLTS/DIV",   "CH 1 CLPG",  "CH 1 VAR",   "CH 1 INVERT",
-           "CH 2 VOLTS/DIV",   "CH 2 CPLG",  "CH 2 VAR",   "CH 2 INVERT",
-           "SEC/DIV",          "X10 MAG",    "XY",         "RO OFF",
-           "TRIG MODE",        "TRIG SRC",   "TRIG SLOPE", "TRIG POS",
-           "AUTO TRIG ENBL'D", "STORE MODE", "ACQ MODE",   "VALID STORE",
-           "RCL'D WFM",        "CHAN SEL",   "TIME OUT",   "FRAME NR",
-           "BYTE COUNT"};
-    for (int n = 101; n <= 125; ++n)
-        EXPECT_EQ(parameterName(parameterNumbered(n)), names.at(static_cast<std::size_t>(n - 101)))
-            << n;
-}
-
 TEST(SettingsDecoder, ChannelFlagsOverAllBytes)
 {
     const char *coupling1[] = {"DC", "AC", "GND", "CH1OFF"};

@@ -79,9 +79,10 @@ TEST_F(Measuring, CursorsNeverTouchThePictureAndTheReadoutFollowsTheScale)
     ASSERT_TRUE(cursors->box());
     EXPECT_NE(plot().grab().toImage(), shown);
     EXPECT_EQ(plot().image(), picture);
-    EXPECT_EQ(cursors->accessibleDescription(),
-              QString::fromUtf8("t1 = 3.99 \u00b5s, t2 = 1.01 ms, \u0394t = 1 ms, 1/\u0394t = 995 Hz, "
-                                "V1 = -271 \u00b5V, V2 = 2.01 V, \u0394V = 2.01 V"));
+    EXPECT_EQ(
+        cursors->accessibleDescription(),
+        QString::fromUtf8("t1 = 3.99 \u00b5s, t2 = 1.01 ms, \u0394t = 1 ms, 1/\u0394t = 995 Hz, "
+                          "V1 = -271 \u00b5V, V2 = 2.01 V, \u0394V = 2.01 V"));
     clickOption(option("optClr")); // labels emptied: readings in divisions, cursors stay
     EXPECT_TRUE(cursors->accessibleDescription().contains(QString::fromUtf8("\u0394V = 2.01 div")));
     QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -114,6 +115,28 @@ TEST_F(Measuring, PictureAndCsvAreSavedWhereTheUserSays)
     entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.find("could not be saved") != std::string::npos);
+}
+
+// The saved files are named as orvant-export names them: a final ".log" in any case goes.
+TEST_F(Measuring, SaveDialogsOfferTheNamesTheBatchWrites)
+{
+    start();
+    writeFile(captureFolder / "a.LOG", CaptureBuilder {}.hexText());
+    writeFile(captureFolder / "b.log.txt", CaptureBuilder {}.hexText());
+    refreshFileList();
+    const std::vector<std::pair<QString, std::string>> cases {{"a.LOG", "a"},
+                                                              {"b.log.txt", "b.log.txt"}};
+    for (const auto &[file, base] : cases) {
+        clickFile(file);
+        platform.saveQuestions.clear();
+        entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
+        entry(QStringLiteral("Save Picture\u2026"))->trigger();
+        ASSERT_EQ(platform.saveQuestions.size(), 2u);
+        EXPECT_EQ(platform.saveQuestions[0].text,
+                  (folders.exportFolder() / (base + ".csv")).string());
+        EXPECT_EQ(platform.saveQuestions[1].text,
+                  (folders.exportFolder() / (base + ".png")).string());
+    }
 }
 
 } // namespace
