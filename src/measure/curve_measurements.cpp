@@ -117,32 +117,55 @@ CurveMeasurements measureCurve(const CurveTable &curve)
     return m;
 }
 
+ScaledMeasurements scaledMeasurements(const CurveMeasurements &m, const ShownScale &scale)
+{
+    const AxisScale &volts = scale.volts;
+    ScaledMeasurements scaled;
+    scaled.maximum = axisValue(volts, divisionsFromCentre(m.maximum));
+    scaled.minimum = axisValue(volts, divisionsFromCentre(m.minimum));
+    scaled.peakToPeak = axisValue(volts, m.peakToPeak / kUnitsPerVerticalDivision);
+    scaled.mean = axisValue(volts, divisionsFromCentre(m.mean));
+    scaled.rms = axisValue(volts, centredRmsDivisions(m));
+    scaled.clipped = m.clipped;
+    if (m.periodSamples) {
+        const double divisions = *m.periodSamples * kUnitsPerSample / kUnitsPerHorizontalDivision;
+        scaled.period = axisValue(scale.time, divisions);
+        // A frequency needs seconds; in divisions only the period is known.
+        if (scale.time.perDivision)
+            scaled.frequencyHz = 1.0 / *scaled.period;
+        if (m.dutyCycle)
+            scaled.dutyCyclePercent = *m.dutyCycle * 100.0;
+    }
+    return scaled;
+}
+
 std::vector<std::pair<std::string, std::string>> measurementTexts(const CurveMeasurements &m,
                                                                   const ShownScale &scale)
 {
-    const AxisScale &volts = scale.volts;
-    const AxisScale &time = scale.time;
-    std::string frequency = kUnknown;
-    std::string period = kUnknown;
-    std::string duty = kUnknown;
-    if (m.periodSamples) {
-        const double divisions = *m.periodSamples * kUnitsPerSample / kUnitsPerHorizontalDivision;
-        period = axisReading(time, divisions, "s");
-        // A frequency needs seconds; in divisions only the period is known.
-        if (time.perDivision)
-            frequency = withMarks(engineering(1.0 / axisValue(time, divisions), "Hz"), time);
-        if (m.dutyCycle)
-            duty = engineering(*m.dutyCycle * 100.0, "%");
-    }
+    const ScaledMeasurements s = scaledMeasurements(m, scale);
+    const auto voltage = [&scale](double value) {
+        return withMarks(engineering(value, scale.volts.perDivision ? "V" : "div"), scale.volts);
+    };
+    const auto unknownOr = [](const std::optional<double> &value, const auto &text) {
+        return value ? text(*value) : std::string(kUnknown);
+    };
     return {
-        {"Maximum", axisReading(volts, divisionsFromCentre(m.maximum), "V")},
-        {"Minimum", axisReading(volts, divisionsFromCentre(m.minimum), "V")},
-        {"Peak to peak", axisReading(volts, m.peakToPeak / kUnitsPerVerticalDivision, "V")},
-        {"Mean", axisReading(volts, divisionsFromCentre(m.mean), "V")},
-        {"RMS", axisReading(volts, centredRmsDivisions(m), "V")},
-        {"Frequency", frequency},
-        {"Period", period},
-        {"Duty cycle", duty},
+        {"Maximum", voltage(s.maximum)},
+        {"Minimum", voltage(s.minimum)},
+        {"Peak to peak", voltage(s.peakToPeak)},
+        {"Mean", voltage(s.mean)},
+        {"RMS", voltage(s.rms)},
+        {"Frequency",
+         unknownOr(s.frequencyHz,
+                   [&](double hz) { return withMarks(engineering(hz, "Hz"), scale.time); })},
+        {"Period",
+         unknownOr(s.period,
+                   [&](double period) {
+                       return withMarks(engineering(period, scale.time.perDivision ? "s" : "div"),
+                                        scale.time);
+                   })},
+        {"Duty cycle",
+         unknownOr(s.dutyCyclePercent, [](double percent) { return engineering(percent, "%"); })},
         {"Clipped", m.clipped ? "Yes" : "No"},
     };
 }

@@ -26,6 +26,22 @@ struct CurveMeasurements
 
 CurveMeasurements measureCurve(const CurveTable &curve);
 
+// The measurements as numbers in a scale's units: voltages in V, or in divisions
+// without a volts scale; the period in s, or in divisions without a time scale.
+struct ScaledMeasurements
+{
+    double maximum = 0; // from the centre line
+    double minimum = 0;
+    double peakToPeak = 0;
+    double mean = 0;
+    double rms = 0; // of the voltages from the centre line
+    std::optional<double> frequencyHz; // needs a time scale and a period
+    std::optional<double> period;
+    std::optional<double> dutyCyclePercent; // 0..100, with a period
+    bool clipped = false;
+};
+ScaledMeasurements scaledMeasurements(const CurveMeasurements &m, const ShownScale &scale);
+
 // The measurements in the units of a scale, as the Measurements window shows them:
 // name and text pairs in a fixed order: "Maximum", "Minimum", "Peak to peak", "Mean",
 // "RMS", "Frequency", "Period", "Duty cycle", "Clipped" (text "—" U+2014 where unknown).

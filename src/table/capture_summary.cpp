@@ -1,0 +1,117 @@
+#include "table/capture_summary.h"
+
+#include "capture/capture_load.h"
+#include "measure/shown_scale.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <mutex>
+
+namespace orvant {
+
+namespace {
+
+// Failures are kept, not shown; nothing yields.
+class SummaryStages : public LoadStages
+{
+public:
+    void failed(const LoadError &error) override { this->error = error; }
+    void decoded(const DecodedSettings &decoded) override { settings = decoded; }
+    std::optional<LoadError> error;
+    DecodedSettings settings;
+};
+
+// Days since 1970-01-01 of a civil date (proleptic Gregorian).
+std::int64_t daysFromCivil(std::int64_t year, unsigned month, unsigned day)
+{
+    year -= month <= 2 ? 1 : 0;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const auto yoe = static_cast<unsigned>(year - era * 400);
+    const unsigned doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+std::int64_t secondsOfCivil(const std::tm &t)
+{
+    return daysFromCivil(t.tm_year + 1900, static_cast<unsigned>(t.tm_mon + 1),
+                         static_cast<unsigned>(t.tm_mday))
+        * 86400
+        + t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec;
+}
+
+// The C library's local time is one shared buffer: one caller at a time.
+std::mutex localTimeMutex;
+
+std::optional<std::tm> localTime(std::int64_t utcSeconds)
+{
+    const std::lock_guard lock(localTimeMutex);
+    const auto moment = static_cast<std::time_t>(utcSeconds);
+    const std::tm *local = std::localtime(&moment);
+    return local ? std::optional<std::tm>(*local) : std::nullopt;
+}
+
+} // namespace
+
+FileTime fileTimeOf(std::filesystem::file_time_type moment)
+{
+    const auto system = std::filesystem::file_time_type::clock::to_sys(moment);
+    const std::int64_t seconds
+        = std::chrono::floor<std::chrono::seconds>(system.time_since_epoch()).count();
+    const auto local = localTime(seconds);
+    const auto offset = local ? secondsOfCivil(*local) - seconds : 0;
+    return {seconds, static_cast<std::int32_t>(offset)};
+}
+
+std::string isoText(const FileTime &time)
+{
+    const std::int64_t local = time.utcSeconds + time.offsetSeconds;
+    const std::int64_t days = (local >= 0 ? local : local - 86399) / 86400;
+    const std::int64_t ofDay = local - days * 86400;
+    // Civil date from days (the inverse of daysFromCivil).
+    const std::int64_t z = days + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned day = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned month = mp < 10 ? mp + 3 : mp - 9;
+    const std::int64_t year = static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2 ? 1 : 0);
+    const int offset = time.offsetSeconds;
+    const int offsetMinutes = (offset < 0 ? -offset : offset) / 60;
+    std::array<char, 48> text {};
+    std::snprintf(text.data(), text.size(), "%04lld-%02u-%02uT%02d:%02d:%02d%c%02d:%02d",
+                  static_cast<long long>(year), month, day, static_cast<int>(ofDay / 3600),
+                  static_cast<int>(ofDay / 60 % 60), static_cast<int>(ofDay % 60),
+                  offset < 0 ? '-' : '+', offsetMinutes / 60, offsetMinutes % 60);
+    return text.data();
+}
+
+CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file)
+{
+    CaptureSummary summary;
+    summary.file = std::move(file);
+    std::error_code error;
+    if (const auto size = std::filesystem::file_size(capture, error); !error)
+        summary.sizeBytes = size;
+    if (const auto moment = std::filesystem::last_write_time(capture, error); !error)
+        summary.modified = fileTimeOf(moment);
+
+    // Fresh for every capture, so that no row depends on another. The tables are large.
+    const auto state = std::make_unique<VarGlobal>();
+    SummaryStages stages;
+    if (loadCapture(capture, *state, stages) == LoadEnd::Failed) {
+        summary.error = stages.error;
+        return summary;
+    }
+    summary.settings = stages.settings;
+    summary.measurements
+        = scaledMeasurements(measureCurve(state->curveTable), shownScale(summary.settings.values));
+    return summary;
+}
+
+} // namespace orvant

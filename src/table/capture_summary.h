@@ -1,0 +1,42 @@
+#pragma once
+
+#include "capture/load_error.h"
+#include "measure/curve_measurements.h"
+#include "shared/shown_settings.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orvant {
+
+// When a file was last written: seconds since 1970 (UTC) and the local time's offset
+// from UTC then, in seconds.
+struct FileTime
+{
+    std::int64_t utcSeconds = 0;
+    std::int32_t offsetSeconds = 0;
+};
+
+// One capture as the first load of a fresh start sees it: compact, the settings as
+// catalogue values. A failed load keeps only the file's facts and the error.
+struct CaptureSummary
+{
+    std::string file; // as given
+    std::optional<FileTime> modified;
+    std::optional<std::uint64_t> sizeBytes;
+    std::optional<LoadError> error;
+    DecodedSettings settings;
+    ScaledMeasurements measurements;
+};
+
+// Reads, decodes and measures `capture`; `file` is what the row's file column says.
+CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file);
+
+// "2026-12-10T17:27:46+01:00".
+std::string isoText(const FileTime &time);
+// The file time of a moment of the file system's clock, with the local offset then.
+FileTime fileTimeOf(std::filesystem::file_time_type moment);
+
+} // namespace orvant

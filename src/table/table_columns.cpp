@@ -1,0 +1,143 @@
+#include "table/table_columns.h"
+
+#include "measure/shown_scale.h"
+
+#include <array>
+#include <charconv>
+
+namespace orvant {
+
+namespace {
+
+constexpr std::size_t kSettingsColumns = kParameterCount;
+
+constexpr std::array<TableColumn, 5> kLeading {{
+    {"file", false, ColumnUnit::None},
+    {"modified", false, ColumnUnit::None},
+    {"size_bytes", true, ColumnUnit::None},
+    {"error", true, ColumnUnit::None},
+    {"error_text", false, ColumnUnit::None},
+}};
+
+constexpr std::array<TableColumn, 14> kTrailing {{
+    {"channel", true, ColumnUnit::None},
+    {"volts_per_div", true, ColumnUnit::None},
+    {"seconds_per_div", true, ColumnUnit::None},
+    {"voltage_unit", false, ColumnUnit::None},
+    {"time_unit", false, ColumnUnit::None},
+    {"maximum", true, ColumnUnit::Voltage},
+    {"minimum", true, ColumnUnit::Voltage},
+    {"peak_to_peak", true, ColumnUnit::Voltage},
+    {"mean", true, ColumnUnit::Voltage},
+    {"rms", true, ColumnUnit::Voltage},
+    {"frequency_hz", true, ColumnUnit::Hertz},
+    {"period", true, ColumnUnit::Time},
+    {"duty_cycle_percent", true, ColumnUnit::Percent},
+    {"clipped", false, ColumnUnit::None},
+}};
+
+using Columns = std::array<TableColumn, kLeading.size() + kSettingsColumns + kTrailing.size()>;
+
+// The settings columns take the parameters' names, between the file's and the scale's.
+const Columns &columns()
+{
+    static const Columns all = [] {
+        Columns made {};
+        std::size_t at = 0;
+        for (const TableColumn &column : kLeading)
+            made[at++] = column;
+        for (const Parameter parameter : kAllParameters)
+            made[at++] = {parameterName(parameter), false, ColumnUnit::None};
+        for (const TableColumn &column : kTrailing)
+            made[at++] = column;
+        return made;
+    }();
+    return all;
+}
+
+TableCell optionalNumber(const std::optional<double> &value)
+{
+    return value ? TableCell::of(*value) : TableCell::empty();
+}
+
+// SEC/DIV as its label says, X10 MAG counted; XY changes the unit of times, not this.
+std::optional<double> secondsPerDivision(const SettingValues &values)
+{
+    const auto time = values[Parameter::SecPerDiv];
+    if (!time)
+        return std::nullopt;
+    const double perDivision = settingValues(Parameter::SecPerDiv)[*time].perDivision;
+    return values[Parameter::X10Mag] == setting::kOn ? perDivision / 10.0 : perDivision;
+}
+
+} // namespace
+
+std::span<const TableColumn> tableColumns()
+{
+    return columns();
+}
+
+std::string shortestNumber(double value)
+{
+    std::array<char, 32> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary)
+{
+    const ShownScale scale = shownScale(summary.settings.values);
+    switch (column.unit) {
+    case ColumnUnit::Voltage:
+        return scale.volts.perDivision ? "V" : "div";
+    case ColumnUnit::Time:
+        return scale.time.perDivision ? "s" : "div";
+    case ColumnUnit::Hertz:
+        return "Hz";
+    case ColumnUnit::Percent:
+        return "%";
+    case ColumnUnit::None:
+        break;
+    }
+    return "";
+}
+
+std::vector<TableCell> tableRow(const CaptureSummary &summary)
+{
+    std::vector<TableCell> row;
+    row.reserve(columns().size());
+    row.push_back(TableCell::of(summary.file));
+    row.push_back(summary.modified ? TableCell::of(isoText(*summary.modified))
+                                   : TableCell::empty());
+    row.push_back(summary.sizeBytes ? TableCell::of(static_cast<double>(*summary.sizeBytes))
+                                    : TableCell::empty());
+    if (summary.error) {
+        row.push_back(TableCell::of(static_cast<double>(summary.error->number)));
+        row.push_back(TableCell::of(summary.error->description));
+        row.resize(columns().size()); // a failed load has nothing more to say
+        return row;
+    }
+    row.push_back(TableCell::empty());
+    row.push_back(TableCell::empty());
+    for (const Parameter parameter : kAllParameters) {
+        std::string text = summary.settings.text(parameter);
+        row.push_back(text.empty() ? TableCell::empty() : TableCell::of(std::move(text)));
+    }
+
+    const ShownScale scale = shownScale(summary.settings.values);
+    const ScaledMeasurements &m = summary.measurements;
+    row.push_back(TableCell::of(static_cast<double>(scale.channel)));
+    row.push_back(optionalNumber(scale.volts.perDivision));
+    row.push_back(optionalNumber(secondsPerDivision(summary.settings.values)));
+    row.push_back(TableCell::of(std::string(scale.volts.perDivision ? "V" : "div")));
+    row.push_back(TableCell::of(std::string(scale.time.perDivision ? "s" : "div")));
+    for (const double value : {m.maximum, m.minimum, m.peakToPeak, m.mean, m.rms})
+        row.push_back(TableCell::of(value));
+    row.push_back(optionalNumber(m.frequencyHz));
+    row.push_back(optionalNumber(m.period));
+    row.push_back(optionalNumber(m.dutyCyclePercent));
+    row.push_back(TableCell::of(m.clipped));
+    return row;
+}
+
+} // namespace orvant

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "table/capture_summary.h"
+#include "table/table_columns.h"
+
+#include <string>
+#include <vector>
+
+namespace orvant {
+
+// The captures table as CSV: RFC 4180, quotes only where needed, CR LF, a header row,
+// numbers in the shortest form that reads back exactly, empty cells empty.
+std::string csvHeader();
+std::string csvRow(const std::vector<TableCell> &row);
+// As JSON: an array of objects with the columns' keys in their order, numbers as
+// numbers, true/false, null for an empty cell. Written piece by piece: the opening, each
+// row (its index tells whether a comma leads), the closing.
+std::string jsonOpening();
+std::string jsonRow(const std::vector<TableCell> &row, std::size_t index);
+std::string jsonClosing(std::size_t rows);
+
+} // namespace orvant
