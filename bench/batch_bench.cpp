@@ -3,7 +3,7 @@
 // and renames. Counter "captures/s" per run; every run replaces the files of
 // the one before.
 #include "capture_builder.h"
-#include "export/batch_export.h"
+#include "cli/batch_command.h"
 #include "shared/durable_chunk.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // one capture of orvant-export from its file to its data file.
 #include "capture/capture_load.h"
 #include "capture_builder.h"
-#include "export/batch_export.h"
+#include "cli/batch_command.h"
 #include "export/export_file.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 // The viewer: one window on the shared program state.
-#include "rules/viewer_command_line.h"
+#include "cli/viewer_command_line.h"
 #include "shared/first_start.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
@@ -12,36 +12,30 @@
 
 #include <iostream>
 #include <memory>
-
-namespace {
-
-orvant::ViewerCommandLine commandLine(int argc, char **argv)
-{
-    return orvant::parseViewerCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-}
-
-} // namespace
+#include <string>
+#include <vector>
 
 int main(int argc, char **argv)
 {
     // Answered on the terminal before anything needs a display.
-    if (const auto early = commandLine(argc, argv); early.help || early.version) {
-        std::cout << (early.help ? orvant::viewerHelpText() : "orvant " ORVANT_VERSION "\n");
+    const orvant::ViewerCommandLine line
+        = orvant::parseViewerCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.help || line.version) {
+        std::cout << (line.help ? orvant::viewerHelpText() : orvant::viewerVersionText());
         return 0;
+    }
+    if (line.usageError) {
+        std::cerr << "orvant: " << *line.usageError << '\n'
+                  << orvant::viewerUsageText() << "Try 'orvant --help' for more.\n";
+        return 2;
     }
 #if defined(Q_OS_LINUX)
     // Window positions, centring and the background behind the main window need X11.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 #endif
+    // It takes its own options (-platform, -style, ...) from the arguments.
     QApplication app(argc, argv);
-    // What is left once Qt took its own options (-platform, -style, ...).
-    const orvant::ViewerCommandLine line = commandLine(argc, argv);
-    if (line.usageError) {
-        std::cerr << "orvant: " << *line.usageError << '\n'
-                  << orvant::viewerUsageText() << "Try 'orvant --help' for more.\n";
-        return 2;
-    }
     QApplication::setApplicationName(QStringLiteral("ORVANT"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvant.Orvant"));
     orvant::applyLookAndFeel(app);

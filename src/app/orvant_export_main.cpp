@@ -1,6 +1,6 @@
 // orvant-export: the data files, CSV files and pictures of capture files, without a
 // window or a display.
-#include "export/batch_export.h"
+#include "cli/batch_command.h"
 #include "shared/folders.h"
 #ifdef ORVANT_WITH_PICTURES
 #include "picture/capture_picture.h"

@@ -73,4 +73,15 @@ std::filesystem::path pathFromText(const std::string &text)
 #endif
 }
 
+std::string fileNameKey(const std::string &name)
+{
+#ifdef _WIN32
+    std::wstring wide = utf16(name);
+    ::CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+    return utf8(wide);
+#else
+    return name;
+#endif
+}
+
 } // namespace orvant

@@ -31,4 +31,8 @@ constexpr char kSeparator = '/';
 std::string pathText(const std::filesystem::path &path);
 std::filesystem::path pathFromText(const std::string &text);
 
+// The same key for two file names that name one file: the name itself, or on
+// Windows the name in upper case, beyond ASCII too.
+std::string fileNameKey(const std::string &name);
+
 } // namespace orvant

@@ -1,4 +1,4 @@
-#include "export/batch_export.h"
+#include "cli/batch_command.h"
 
 #include "capture_builder.h"
 #include "shared/durable_chunk.h"

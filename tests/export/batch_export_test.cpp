@@ -1,4 +1,5 @@
-#include "export/batch_export.h"
+#include "cli/batch_command.h"
+#include "cli/batch_command_line.h"
 
 #include "capture/load_path.h"
 #include "capture_builder.h"

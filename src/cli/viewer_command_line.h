@@ -15,11 +15,13 @@ struct ViewerCommandLine
     std::optional<std::string> usageError;
 };
 
-// The arguments after the program name. --help and --version win over anything else,
-// so that they answer whatever else is given.
+// The arguments after the program name, Qt's own options among them (they are
+// Qt's and pass). --help and --version win over anything else, so that they
+// answer whatever else is given.
 ViewerCommandLine parseViewerCommandLine(const std::vector<std::string> &args);
 
 std::string viewerUsageText();
 std::string viewerHelpText();
+std::string viewerVersionText(); // "orvant <version>\n"
 
 } // namespace orvant

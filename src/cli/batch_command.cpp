@@ -1,0 +1,28 @@
+#include "cli/batch_command.h"
+
+#include "cli/batch_command_line.h"
+
+#include <ostream>
+
+namespace orvant {
+
+int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
+{
+    const ParsedBatchArgs parsed = parseBatchArgs(args);
+    if (parsed.usageError) {
+        io.err << "orvant-export: " << *parsed.usageError << '\n'
+               << batchUsageText() << "Try 'orvant-export --help' for more.\n";
+        return kBatchUsage;
+    }
+    if (parsed.help) {
+        io.out << batchHelpText(io.defaultFolder);
+        return kBatchOk;
+    }
+    if (parsed.version) {
+        io.out << batchVersionText();
+        return kBatchOk;
+    }
+    return runBatch(parsed.options, io);
+}
+
+} // namespace orvant

@@ -1,0 +1,142 @@
+// The one file of orvant-export that reads CLI11 (slow to compile).
+#include "cli/batch_command_line.h"
+
+#include "cli/command_words.h"
+#include "shared/folders.h"
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <string_view>
+
+namespace orvant {
+
+namespace {
+
+constexpr std::array<std::string_view, 6> kFlags = {"-h",    "--help", "--version",
+                                                    "--stdout", "--csv", "--png"};
+constexpr std::array<std::string_view, 1> kValueOptions = {"--to"};
+
+std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
+{
+    const BatchOptions &options = parsed.options;
+    if (parsed.help || parsed.version)
+        return std::nullopt;
+    if (options.captures.empty())
+        return "no capture given";
+    if (options.toStdout && options.folder)
+        return "--stdout and --to exclude each other";
+    if (options.toStdout && options.captures.size() != 1)
+        return "--stdout takes exactly one capture";
+    if (options.toStdout && options.png)
+        return "--png cannot write to standard output";
+    return std::nullopt;
+}
+
+// Reads the words before the "--" into `parsed`; returns the usage error they make.
+std::optional<std::string> readWords(const std::vector<std::string> &words,
+                                     ParsedBatchArgs &parsed)
+{
+    if (const auto unknown = firstUnknownOption(words, kFlags, kValueOptions))
+        return "unknown option " + *unknown;
+    BatchOptions &options = parsed.options;
+    CLI::App app;
+    app.set_help_flag();
+    app.add_flag("-h,--help", parsed.help);
+    app.add_flag("--version", parsed.version);
+    app.add_flag("--stdout", options.toStdout);
+    app.add_flag("--csv", options.csv);
+    app.add_flag("--png", options.png);
+    std::vector<std::string> folders;
+    app.add_option("--to", folders)->allow_extra_args(false);
+    app.add_option("captures", options.captures);
+    // This version of CLI11 takes a vector's words from the back.
+    std::vector<std::string> reversed(words.rbegin(), words.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError &error) {
+        return error.what();
+    }
+    if (folders.size() > 1)
+        return "--to given twice";
+    if (!folders.empty())
+        options.folder = pathFromText(folders.front());
+    return std::nullopt;
+}
+
+std::string usageLines()
+{
+    return "Usage: orvant-export [--csv] [--png] [--to FOLDER] CAPTURE...\n"
+           "       orvant-export [--csv] --stdout CAPTURE\n";
+}
+
+} // namespace
+
+ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args)
+{
+    ParsedBatchArgs parsed;
+    const CommandWords words = commandWords(args, kValueOptions);
+    if (words.valueMissing) {
+        parsed.usageError = *words.valueMissing + " needs a folder";
+        return parsed;
+    }
+    parsed.usageError = readWords(words.words, parsed);
+    std::vector<std::string> &captures = parsed.options.captures;
+    captures.insert(captures.end(), words.operands.begin(), words.operands.end());
+    if (!parsed.usageError)
+        parsed.usageError = checkOptions(parsed);
+    return parsed;
+}
+
+std::string batchUsageText()
+{
+    return usageLines();
+}
+
+std::string batchVersionText()
+{
+    return "orvant-export " ORVANT_VERSION "\n";
+}
+
+std::string batchHelpText(const std::filesystem::path &defaultFolder)
+{
+    return usageLines()
+        + "\n"
+          "Writes the ORVANT data file of each capture file: the same 1581 lines that\n"
+          "\"Export Data\" writes after the capture was loaded as the first capture of a\n"
+          "fresh start, with the current date and time in line 1. No window is opened.\n"
+          "\n"
+          "  --to FOLDER  write into FOLDER; without it the export folder\n"
+          "               "
+        + pathText(defaultFolder)
+        + "\n"
+          "               The folder must exist: it is never created.\n"
+          "  --csv        write the curve as \"<capture file name>.csv\" instead of the\n"
+          "               data file: sample,time_s,value,volts, one row per sample,\n"
+          "               scaled by the settings the capture holds\n"
+          "  --png        write the plot as \"<capture file name>.png\" instead of the\n"
+          "               data file: 733 x 585 pixels, the graticule and the curve in\n"
+          "               black, as the viewer shows the capture loaded first after\n"
+          "               its start (not in a build without the viewer)\n"
+          "               --csv and --png together write both.\n"
+          "  --stdout     write the lines of exactly one capture (its data file, or\n"
+          "               with --csv its CSV) to standard output instead (not\n"
+          "               together with --to or --png)\n"
+          "  --help       show this text\n"
+          "  --version    show the version\n"
+          "\n"
+          "Each capture is written as \"<capture file name> Data File.txt\", where a final\n"
+          "\".log\" of the name, in any letter case, is left out. An existing file of that\n"
+          "name is replaced. When two captures of one run would write the same file, the\n"
+          "second is reported and not written.\n"
+          "\n"
+          "One line per file written, on standard output, and one per failure, on\n"
+          "standard error, for example \"a.log: Error 53 (File not found)\". A name that\n"
+          "does not end in \".log\" (letter case counts) gets the viewer's warning on\n"
+          "standard error and is converted all the same.\n"
+          "\n"
+          "Exit status: 0 when every capture was written, 1 when a capture failed or the\n"
+          "folder is missing, 2 for a wrong command line.\n";
+}
+
+} // namespace orvant

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "export/batch_export.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvant {
+
+// What the command line of orvant-export asks for: the run's options, or the
+// help, the version, or the usage error.
+struct ParsedBatchArgs
+{
+    BatchOptions options;
+    bool help = false; // --help, -h
+    bool version = false; // --version
+    std::optional<std::string> usageError;
+};
+
+// The arguments after the program name.
+ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args);
+
+std::string batchUsageText();
+// The --help text; it names the export folder used without --to.
+std::string batchHelpText(const std::filesystem::path &defaultFolder);
+std::string batchVersionText(); // "orvant-export <version>\n"
+
+} // namespace orvant

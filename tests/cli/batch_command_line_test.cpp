@@ -1,0 +1,77 @@
+#include "cli/batch_command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace orvant {
+
+TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        std::optional<std::string> folder;
+        bool toStdout, csv, png;
+        std::vector<std::string> captures;
+    };
+    const std::vector<Case> cases = {
+        {{"a", "b", "c"}, {}, false, false, false, {"a", "b", "c"}},
+        {{"c", "--csv", "b", "--to", "f", "a"}, "f", false, true, false, {"c", "b", "a"}},
+        {{"--png", "--to=f", "a"}, "f", false, false, true, {"a"}},
+        {{"--to", "-f", "a"}, "-f", false, false, false, {"a"}},
+        {{"--stdout", "--csv", "a"}, {}, true, true, false, {"a"}},
+        {{"-", "--", "-b", "--png"}, {}, false, false, false, {"-", "-b", "--png"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ParsedBatchArgs parsed = parseBatchArgs(c.args);
+        ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
+        EXPECT_FALSE(parsed.help || parsed.version);
+        const BatchOptions &options = parsed.options;
+        EXPECT_EQ(options.folder, c.folder ? std::optional(std::filesystem::path(*c.folder))
+                                           : std::nullopt);
+        EXPECT_EQ(options.toStdout, c.toStdout);
+        EXPECT_EQ(options.csv, c.csv);
+        EXPECT_EQ(options.png, c.png);
+        EXPECT_EQ(options.captures, c.captures);
+    }
+}
+
+TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "no capture given"},
+        {{"--csv"}, "no capture given"},
+        {{"a", "--to"}, "--to needs a folder"},
+        {{"--to=", "a"}, "--to needs a folder"},
+        {{"--to", "", "a"}, "--to needs a folder"},
+        {{"--to", "f", "--to", "g", "a"}, "--to given twice"},
+        {{"--frobnicate", "a"}, "unknown option --frobnicate"},
+        {{"a", "-5"}, "unknown option -5"},
+        {{"-h", "--frob"}, "unknown option --frob"},
+        {{"--stdout", "--to", "f", "a"}, "--stdout and --to exclude each other"},
+        {{"--stdout", "a", "b"}, "--stdout takes exactly one capture"},
+        {{"--stdout"}, "no capture given"},
+        {{"--png", "--stdout", "a"}, "--png cannot write to standard output"},
+    };
+    for (const auto &[args, error] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        EXPECT_EQ(parseBatchArgs(args).usageError, error);
+    }
+    for (const std::string word : {"--csv=no", "-hx", "--help=1"})
+        EXPECT_EQ(parseBatchArgs({word, "a"}).usageError, "unknown option " + word);
+}
+
+TEST(BatchCommandLine, HelpAndVersionNeedNoCapture)
+{
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>> {
+             {"--help"}, {"-h", "--stdout"}, {"--version"}, {"a", "b", "--version", "--stdout"}}) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const ParsedBatchArgs parsed = parseBatchArgs(args);
+        EXPECT_FALSE(parsed.usageError);
+        EXPECT_TRUE(parsed.help || parsed.version);
+    }
+    EXPECT_EQ(batchVersionText(), "orvant-export " ORVANT_VERSION "\n");
+    EXPECT_NE(batchHelpText("/x/y").find("  --version    show the version\n"), std::string::npos);
+}
+
+} // namespace orvant

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "measure/scale.h"
+#include "shared/base.h"
