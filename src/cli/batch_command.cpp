@@ -1,6 +1,7 @@
 #include "cli/batch_command.h"
 
 #include "cli/batch_command_line.h"
+#include "table/table_command.h"
 
 #include <ostream>
 
@@ -21,6 +22,12 @@ int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
     if (parsed.version) {
         io.out << batchVersionText();
         return kBatchOk;
+    }
+    if (parsed.table) {
+        const TableFormat format = parsed.json ? TableFormat::Json
+            : parsed.stats                     ? TableFormat::Statistics
+                                               : TableFormat::Csv;
+        return writeCapturesTable(parsed.options.captures, format, io.out, io.err);
     }
     return runBatch(parsed.options, io);
 }

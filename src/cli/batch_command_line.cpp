@@ -13,8 +13,8 @@ namespace orvant {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kFlags = {"-h",    "--help", "--version",
-                                                    "--stdout", "--csv", "--png"};
+constexpr std::array<std::string_view, 9> kFlags
+    = {"-h", "--help", "--version", "--stdout", "--csv", "--png", "--table", "--json", "--stats"};
 constexpr std::array<std::string_view, 1> kValueOptions = {"--to"};
 
 std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
@@ -24,6 +24,12 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
         return std::nullopt;
     if (options.captures.empty())
         return "no capture given";
+    if ((parsed.json || parsed.stats) && !parsed.table)
+        return parsed.json ? "--json needs --table" : "--stats needs --table";
+    if (parsed.table && (options.csv || options.png || options.toStdout || options.folder))
+        return "--table writes to standard output alone (not with --csv, --png, --stdout or --to)";
+    if (parsed.json && parsed.stats)
+        return "--json and --stats exclude each other";
     if (options.toStdout && options.folder)
         return "--stdout and --to exclude each other";
     if (options.toStdout && options.captures.size() != 1)
@@ -34,8 +40,7 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
 }
 
 // Reads the words before the "--" into `parsed`; returns the usage error they make.
-std::optional<std::string> readWords(const std::vector<std::string> &words,
-                                     ParsedBatchArgs &parsed)
+std::optional<std::string> readWords(const std::vector<std::string> &words, ParsedBatchArgs &parsed)
 {
     if (const auto unknown = firstUnknownOption(words, kFlags, kValueOptions))
         return "unknown option " + *unknown;
@@ -47,6 +52,9 @@ std::optional<std::string> readWords(const std::vector<std::string> &words,
     app.add_flag("--stdout", options.toStdout);
     app.add_flag("--csv", options.csv);
     app.add_flag("--png", options.png);
+    app.add_flag("--table", parsed.table);
+    app.add_flag("--json", parsed.json);
+    app.add_flag("--stats", parsed.stats);
     std::vector<std::string> folders;
     app.add_option("--to", folders)->allow_extra_args(false);
     app.add_option("captures", options.captures);
@@ -67,7 +75,8 @@ std::optional<std::string> readWords(const std::vector<std::string> &words,
 std::string usageLines()
 {
     return "Usage: orvant-export [--csv] [--png] [--to FOLDER] CAPTURE...\n"
-           "       orvant-export [--csv] --stdout CAPTURE\n";
+           "       orvant-export [--csv] --stdout CAPTURE\n"
+           "       orvant-export --table [--json|--stats] CAPTURE|FOLDER...\n";
 }
 
 } // namespace
@@ -122,6 +131,13 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "  --stdout     write the lines of exactly one capture (its data file, or\n"
           "               with --csv its CSV) to standard output instead (not\n"
           "               together with --to or --png)\n"
+          "  --table      write the captures table to standard output instead, as CSV:\n"
+          "               one row per capture (a folder stands for the files it holds,\n"
+          "               sorted by name), with its file, time, size, load error, the\n"
+          "               25 settings, the scale and the measurements\n"
+          "  --json       with --table: the table as JSON, an array of objects\n"
+          "  --stats      with --table: n, mean, sd, min and max of each measurement\n"
+          "               column per unit, as CSV\n"
           "  --help       show this text\n"
           "  --version    show the version\n"
           "\n"

@@ -16,6 +16,11 @@ struct ParsedBatchArgs
     BatchOptions options;
     bool help = false; // --help, -h
     bool version = false; // --version
+    // --table: the captures table of captures and folders on standard output, as
+    // CSV, or with --json as JSON, or with --stats its statistics.
+    bool table = false;
+    bool json = false;
+    bool stats = false;
     std::optional<std::string> usageError;
 };
 

@@ -27,8 +27,8 @@ TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
         ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
         EXPECT_FALSE(parsed.help || parsed.version);
         const BatchOptions &options = parsed.options;
-        EXPECT_EQ(options.folder, c.folder ? std::optional(std::filesystem::path(*c.folder))
-                                           : std::nullopt);
+        EXPECT_EQ(options.folder,
+                  c.folder ? std::optional(std::filesystem::path(*c.folder)) : std::nullopt);
         EXPECT_EQ(options.toStdout, c.toStdout);
         EXPECT_EQ(options.csv, c.csv);
         EXPECT_EQ(options.png, c.png);
@@ -38,6 +38,8 @@ TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
 
 TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
 {
+    const std::string kTableAlone
+        = "--table writes to standard output alone (not with --csv, --png, --stdout or --to)";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no capture given"},
         {{"--csv"}, "no capture given"},
@@ -52,6 +54,13 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
         {{"--stdout", "a", "b"}, "--stdout takes exactly one capture"},
         {{"--stdout"}, "no capture given"},
         {{"--png", "--stdout", "a"}, "--png cannot write to standard output"},
+        {{"--json", "a"}, "--json needs --table"},
+        {{"--stats", "a"}, "--stats needs --table"},
+        {{"--table"}, "no capture given"},
+        {{"--table", "--json", "--stats", "a"}, "--json and --stats exclude each other"},
+        {{"--table", "--csv", "a"}, kTableAlone},
+        {{"--table", "--to", "f", "a"}, kTableAlone},
+        {{"--table", "--stdout", "a"}, kTableAlone},
     };
     for (const auto &[args, error] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -59,6 +68,26 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
     }
     for (const std::string word : {"--csv=no", "-hx", "--help=1"})
         EXPECT_EQ(parseBatchArgs({word, "a"}).usageError, "unknown option " + word);
+}
+
+TEST(BatchCommandLine, TheTableAndItsFormats)
+{
+    const struct
+    {
+        std::vector<std::string> args;
+        bool json, stats;
+    } cases[] = {{{"--table", "f", "a.log"}, false, false},
+                 {{"a.log", "--json", "--table"}, true, false},
+                 {{"--stats", "--table", "f"}, false, true}};
+    for (const auto &c : cases) {
+        const ParsedBatchArgs parsed = parseBatchArgs(c.args);
+        ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
+        EXPECT_TRUE(parsed.table);
+        EXPECT_EQ(parsed.json, c.json);
+        EXPECT_EQ(parsed.stats, c.stats);
+    }
+    EXPECT_EQ(parseBatchArgs({"--table", "f", "a.log"}).options.captures,
+              (std::vector<std::string> {"f", "a.log"}));
 }
 
 TEST(BatchCommandLine, HelpAndVersionNeedNoCapture)
