@@ -54,6 +54,23 @@ std::optional<std::tm> localTime(std::int64_t utcSeconds)
     return local ? std::optional<std::tm>(*local) : std::nullopt;
 }
 
+// The local offset of the hour `seconds` lies in, remembered per thread: the files of
+// a folder tend to share their hours, and asking the C library costs a look at the
+// time zone each time. Offsets change on whole hours or half hours, not within a quarter.
+std::int32_t localOffset(std::int64_t seconds)
+{
+    constexpr std::int64_t kQuarter = 900;
+    thread_local std::int64_t quarter = -1;
+    thread_local std::int32_t offset = 0;
+    const std::int64_t asked = seconds >= 0 ? seconds / kQuarter : -1 - (-1 - seconds) / kQuarter;
+    if (asked != quarter) {
+        const auto local = localTime(asked * kQuarter);
+        offset = local ? static_cast<std::int32_t>(secondsOfCivil(*local) - asked * kQuarter) : 0;
+        quarter = asked;
+    }
+    return offset;
+}
+
 } // namespace
 
 FileTime fileTimeOf(std::filesystem::file_time_type moment)
@@ -61,9 +78,7 @@ FileTime fileTimeOf(std::filesystem::file_time_type moment)
     const auto system = std::filesystem::file_time_type::clock::to_sys(moment);
     const std::int64_t seconds
         = std::chrono::floor<std::chrono::seconds>(system.time_since_epoch()).count();
-    const auto local = localTime(seconds);
-    const auto offset = local ? secondsOfCivil(*local) - seconds : 0;
-    return {seconds, static_cast<std::int32_t>(offset)};
+    return {seconds, localOffset(seconds)};
 }
 
 std::string isoText(const FileTime &time)
