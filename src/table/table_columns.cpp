@@ -140,4 +140,16 @@ std::vector<TableCell> tableRow(const CaptureSummary &summary)
     return row;
 }
 
+TableCell tableCell(const CaptureSummary &summary, std::size_t column)
+{
+    // The file's facts lead and need nothing decoded.
+    if (column < kLeading.size() || summary.error)
+        return std::move(tableRow(summary).at(column));
+    if (column < kLeading.size() + kSettingsColumns) {
+        std::string text = summary.settings.text(kAllParameters[column - kLeading.size()]);
+        return text.empty() ? TableCell::empty() : TableCell::of(std::move(text));
+    }
+    return std::move(tableRow(summary).at(column));
+}
+
 } // namespace orvant

@@ -46,6 +46,8 @@ std::span<const TableColumn> tableColumns();
 
 // The row of one capture, a cell per column.
 std::vector<TableCell> tableRow(const CaptureSummary &summary);
+// One cell of it, column `column` of tableColumns().
+TableCell tableCell(const CaptureSummary &summary, std::size_t column);
 
 // The unit a measurement column's cell of this row is in: "V", "div", "s", "Hz", "%".
 std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary);

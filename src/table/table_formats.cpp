@@ -70,15 +70,41 @@ std::string jsonCell(const TableCell &cell)
     return "null";
 }
 
+// Cells `columns` of a whole row as one object, a comma before all but the first.
+std::string jsonObject(const std::vector<TableCell> &row, const std::vector<std::size_t> &columns,
+                       std::size_t index)
+{
+    std::string object = index == 0 ? "\n  {" : ",\n  {";
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            object += ", ";
+        object += jsonString(tableColumns()[columns[i]].name) + ": " + jsonCell(row[columns[i]]);
+    }
+    return object + "}";
+}
+
+std::vector<std::size_t> allColumns()
+{
+    std::vector<std::size_t> all(tableColumns().size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    return all;
+}
+
 } // namespace
 
 std::string csvHeader()
 {
+    return csvHeader(allColumns());
+}
+
+std::string csvHeader(const std::vector<std::size_t> &columns)
+{
     std::string line;
-    for (const TableColumn &column : tableColumns()) {
-        if (!line.empty())
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
             line += ',';
-        line += csvField(column.name);
+        line += csvField(tableColumns()[columns[i]].name);
     }
     return line + "\r\n";
 }
@@ -94,6 +120,15 @@ std::string csvRow(const std::vector<TableCell> &row)
     return line + "\r\n";
 }
 
+std::string csvRow(const CaptureSummary &summary, const std::vector<std::size_t> &columns)
+{
+    const std::vector<TableCell> all = tableRow(summary);
+    std::vector<TableCell> chosen;
+    for (const std::size_t column : columns)
+        chosen.push_back(all[column]);
+    return csvRow(chosen);
+}
+
 std::string jsonOpening()
 {
     return "[";
@@ -101,14 +136,16 @@ std::string jsonOpening()
 
 std::string jsonRow(const std::vector<TableCell> &row, std::size_t index)
 {
-    const auto columns = tableColumns();
-    std::string object = index == 0 ? "\n  {" : ",\n  {";
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        if (i > 0)
-            object += ", ";
-        object += jsonString(columns[i].name) + ": " + jsonCell(row[i]);
-    }
-    return object + "}";
+    std::vector<std::size_t> columns(row.size());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        columns[i] = i;
+    return jsonObject(row, columns, index);
+}
+
+std::string jsonRow(const CaptureSummary &summary, const std::vector<std::size_t> &columns,
+                    std::size_t index)
+{
+    return jsonObject(tableRow(summary), columns, index);
 }
 
 std::string jsonClosing(std::size_t rows)

@@ -12,11 +12,16 @@ namespace orvant {
 // numbers in the shortest form that reads back exactly, empty cells empty.
 std::string csvHeader();
 std::string csvRow(const std::vector<TableCell> &row);
+// The same for the columns `columns` (indices into tableColumns()) in their order.
+std::string csvHeader(const std::vector<std::size_t> &columns);
+std::string csvRow(const CaptureSummary &summary, const std::vector<std::size_t> &columns);
 // As JSON: an array of objects with the columns' keys in their order, numbers as
 // numbers, true/false, null for an empty cell. Written piece by piece: the opening, each
 // row (its index tells whether a comma leads), the closing.
 std::string jsonOpening();
 std::string jsonRow(const std::vector<TableCell> &row, std::size_t index);
+std::string jsonRow(const CaptureSummary &summary, const std::vector<std::size_t> &columns,
+                    std::size_t index);
 std::string jsonClosing(std::size_t rows);
 
 } // namespace orvant

@@ -43,9 +43,19 @@ bool ColumnStatistics::isOutlier(double value) const
 
 std::vector<ColumnStatistics> tableStatistics(const std::vector<CaptureSummary> &rows)
 {
+    std::vector<const CaptureSummary *> pointers;
+    pointers.reserve(rows.size());
+    for (const CaptureSummary &summary : rows)
+        pointers.push_back(&summary);
+    return tableStatistics(pointers);
+}
+
+std::vector<ColumnStatistics> tableStatistics(std::span<const CaptureSummary *const> rows)
+{
     const auto columns = tableColumns();
     std::vector<Accumulator> sums;
-    for (const CaptureSummary &summary : rows) {
+    for (const CaptureSummary *row : rows) {
+        const CaptureSummary &summary = *row;
         if (summary.error)
             continue;
         const std::vector<TableCell> cells = tableRow(summary);

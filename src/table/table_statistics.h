@@ -3,6 +3,7 @@
 #include "table/capture_summary.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct ColumnStatistics
 // Per measurement column (from `maximum` on, `clipped` aside) and unit present, in
 // the columns' order, units in the order they first appear.
 std::vector<ColumnStatistics> tableStatistics(const std::vector<CaptureSummary> &rows);
+std::vector<ColumnStatistics> tableStatistics(std::span<const CaptureSummary *const> rows);
 
 // As CSV: "column,unit,n,mean,sd,min,max", CR LF.
 std::string statisticsCsv(const std::vector<ColumnStatistics> &statistics);

@@ -68,6 +68,16 @@ void FileList::showFolder(const std::string &folder)
     clear();
     for (const std::string &name : entries(folder, Entries::Files))
         addItem(itemOf(name));
+    emit listed();
+}
+
+std::vector<std::string> FileList::names() const
+{
+    std::vector<std::string> listedNames;
+    listedNames.reserve(static_cast<std::size_t>(count()));
+    for (int row = 0; row < count(); ++row)
+        listedNames.push_back(nameAt(row));
+    return listedNames;
 }
 
 std::string FileList::nameAt(int row) const
@@ -99,6 +109,7 @@ void FileList::refresh()
         clearSelection();
     }
     verticalScrollBar()->setValue(scrolled);
+    emit listed();
 }
 
 bool FileList::select(const std::string &name)

@@ -36,8 +36,14 @@ public:
     // Selects a name's item as the program's own selection; false when it is not listed.
     bool select(const std::string &name);
 
+    const std::string &folder() const { return folder_; }
+    // The names listed, in their order, as bytes.
+    std::vector<std::string> names() const;
+
 signals:
     void fileChosen(const QByteArray &name);
+    // The list was filled for a folder or brought up to date with it.
+    void listed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

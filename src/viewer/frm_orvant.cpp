@@ -4,6 +4,7 @@
 #include "rules/number_text.h"
 #include "rules/path_file.h"
 #include "viewer/capture_opener.h"
+#include "viewer/captures_table_tool.h"
 #include "viewer/file_list.h"
 #include "viewer/frm_background.h"
 #include "viewer/load_sequence.h"
@@ -43,6 +44,9 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
     , measuring_(new MeasuringTools(state_, platform_, folders_, c_, this))
     , opener_(new CaptureOpener(*this, *navigation_, *c_.filDatei, *load_,
                                 [this](const std::string &name) { filDatei_Click(name); }))
+    , tables_(new CapturesTableTool(
+          platform_, folders_, *c_.filDatei, *measuring_,
+          [this](const std::string &name) { filDatei_Click(name); }, this))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));

@@ -14,6 +14,7 @@
 namespace orvant {
 
 class CaptureOpener;
+class CapturesTableTool;
 class FormTracker;
 class FrmBackground;
 class LoadSequence;
@@ -87,6 +88,7 @@ private:
     LoadSequence *load_ = nullptr;
     MeasuringTools *measuring_ = nullptr;
     CaptureOpener *opener_ = nullptr;
+    CapturesTableTool *tables_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

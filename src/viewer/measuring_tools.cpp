@@ -64,6 +64,13 @@ QAction *MeasuringTools::addAction(const QString &text, void (MeasuringTools::*s
     return action;
 }
 
+QAction *MeasuringTools::addMenuEntry(const QString &text, const QKeySequence &key)
+{
+    QAction *action = addAction(text, nullptr);
+    action->setShortcut(key);
+    return action;
+}
+
 ShownScale MeasuringTools::scale() const
 {
     return shownScale(state_.shown.values());

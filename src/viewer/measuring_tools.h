@@ -5,6 +5,7 @@
 #include "shared/var_global.h"
 #include "viewer/main_window_controls.h"
 
+#include <QKeySequence>
 #include <QObject>
 
 #include <string>
@@ -35,6 +36,8 @@ public:
     void loadCompleted(const QByteArray &fileName);
     // The value labels or the curve table changed: readout and window follow.
     void refresh();
+    // An entry of the plot's context menu for another tool, with its key.
+    QAction *addMenuEntry(const QString &text, const QKeySequence &key);
 
 private:
     ShownScale scale() const;

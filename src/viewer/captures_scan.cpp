@@ -1,0 +1,91 @@
+#include "viewer/captures_scan.h"
+
+#include "shared/folders.h"
+#include "table/summary_pool.h"
+
+#include <chrono>
+
+namespace orvant {
+
+namespace {
+
+constexpr std::size_t kBatchRows = 256;
+constexpr auto kBatchTime = std::chrono::milliseconds(40);
+
+} // namespace
+
+CapturesScan::CapturesScan(Rows rows, QObject *parent)
+    : QObject(parent)
+    , rows_(std::move(rows))
+{
+}
+
+CapturesScan::~CapturesScan()
+{
+    stop();
+}
+
+void CapturesScan::stop()
+{
+    if (stop_)
+        *stop_ = true;
+    if (worker_.joinable())
+        worker_.join();
+    running_ = false;
+    ++generation_;
+}
+
+void CapturesScan::start(const std::string &folder, std::vector<std::string> names)
+{
+    stop();
+    running_ = true;
+    stop_ = std::make_shared<std::atomic<bool>>(false);
+    const unsigned generation = generation_;
+    worker_ = std::jthread([this, generation, stop = stop_, folder, names = std::move(names)] {
+        std::vector<SummaryRequest> requests;
+        requests.reserve(names.size());
+        for (const std::string &name : names) {
+            const std::filesystem::path file = pathFromText(folder) / pathFromText(name);
+            requests.push_back({file, pathText(file)});
+        }
+        std::vector<CaptureSummary> batch;
+        std::vector<std::string> batchNames;
+        auto sent = std::chrono::steady_clock::now();
+        const auto send = [&](std::size_t done) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, done, total = names.size(), rows = std::move(batch),
+                 rowNames = std::move(batchNames)]() mutable {
+                    deliver(generation, std::move(rows), std::move(rowNames), done, total);
+                },
+                Qt::QueuedConnection);
+            batch.clear();
+            batchNames.clear();
+            sent = std::chrono::steady_clock::now();
+        };
+        summarizeInOrder(
+            requests, 0,
+            [&](std::size_t index, CaptureSummary &&summary) {
+                batch.push_back(std::move(summary));
+                batchNames.push_back(names[index]);
+                if (batch.size() >= kBatchRows
+                    || std::chrono::steady_clock::now() - sent > kBatchTime)
+                    send(index + 1);
+            },
+            stop.get());
+        if (!*stop)
+            send(names.size());
+    });
+}
+
+void CapturesScan::deliver(unsigned generation, std::vector<CaptureSummary> &&summaries,
+                           std::vector<std::string> &&names, std::size_t done, std::size_t total)
+{
+    if (generation != generation_)
+        return; // a scan stopped since
+    if (done == total)
+        running_ = false;
+    rows_(std::move(summaries), std::move(names), done, total);
+}
+
+} // namespace orvant

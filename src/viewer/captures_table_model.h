@@ -1,0 +1,73 @@
+#pragma once
+
+#include "table/capture_summary.h"
+#include "table/table_statistics.h"
+
+#include <QAbstractTableModel>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvant {
+
+// The captures of the shown folder as table rows: a summary per file, the rows that
+// pass the filter in the order sorted, and the statistics of those rows.
+class CapturesTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit CapturesTableModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Numbers by value, settings by their catalogue order, texts as text; failed rows
+    // and empty cells last either way.
+    void sort(int column, Qt::SortOrder order) override;
+
+    // Rows of a new folder come: every row goes.
+    void clearRows();
+    void addRows(std::vector<CaptureSummary> &&summaries, std::vector<std::string> &&names);
+    // Rows whose files are gone.
+    void removeNames(const std::vector<std::string> &names);
+    bool holds(const std::string &name) const;
+
+    // Rows whose file name or settings texts contain `text`; failed rows only.
+    void setFilter(const QString &text, bool failedOnly);
+
+    // The rows shown, in their order.
+    const CaptureSummary &shownSummary(int row) const;
+    const std::string &shownName(int row) const;
+    std::vector<const CaptureSummary *> shownSummaries() const;
+    // Statistics of the rows shown; refreshed on demand (a folder's scan asks once done).
+    const std::vector<ColumnStatistics> &statistics() const { return statistics_; }
+    void refreshStatistics();
+
+private:
+    struct Row
+    {
+        std::string name; // the file system's bytes
+        CaptureSummary summary;
+    };
+    bool passes(const Row &row) const;
+    void rebuildShown();
+    void sortShown();
+    const ColumnStatistics *statisticsOf(std::size_t column, const CaptureSummary &summary) const;
+    bool isOutlier(std::size_t column, const CaptureSummary &summary) const;
+
+    std::vector<Row> rows_;
+    std::vector<std::size_t> shown_; // indices into rows_
+    QString filter_;
+    bool failedOnly_ = false;
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+    std::vector<ColumnStatistics> statistics_;
+};
+
+// How a cell shows: numbers in engineering notation with their unit ("1.25 kHz").
+QString shownCellText(const CaptureSummary &summary, std::size_t column);
+
+} // namespace orvant
