@@ -7,8 +7,8 @@
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
-#include "widgets/look_and_feel.h"
 #include "viewer/sample_captures.h"
+#include "widgets/look_and_feel.h"
 
 #include <QApplication>
 #include <QLabel>

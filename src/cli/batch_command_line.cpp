@@ -13,8 +13,8 @@ namespace orvant {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kFlags = {"-h",    "--help", "--version",
-                                                    "--stdout", "--csv", "--png"};
+constexpr std::array<std::string_view, 6> kFlags
+    = {"-h", "--help", "--version", "--stdout", "--csv", "--png"};
 constexpr std::array<std::string_view, 1> kValueOptions = {"--to"};
 
 std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
@@ -34,8 +34,7 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
 }
 
 // Reads the words before the "--" into `parsed`; returns the usage error they make.
-std::optional<std::string> readWords(const std::vector<std::string> &words,
-                                     ParsedBatchArgs &parsed)
+std::optional<std::string> readWords(const std::vector<std::string> &words, ParsedBatchArgs &parsed)
 {
     if (const auto unknown = firstUnknownOption(words, kFlags, kValueOptions))
         return "unknown option " + *unknown;

@@ -9,7 +9,6 @@ namespace orvant {
 
 namespace {
 
-
 struct ScaleText
 {
     std::string_view text;

@@ -6,7 +6,6 @@
 #include <system_error>
 #include <utility>
 
-
 namespace orvant {
 
 namespace fs = std::filesystem;

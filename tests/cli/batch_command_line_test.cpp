@@ -27,8 +27,8 @@ TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
         ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
         EXPECT_FALSE(parsed.help || parsed.version);
         const BatchOptions &options = parsed.options;
-        EXPECT_EQ(options.folder, c.folder ? std::optional(std::filesystem::path(*c.folder))
-                                           : std::nullopt);
+        EXPECT_EQ(options.folder,
+                  c.folder ? std::optional(std::filesystem::path(*c.folder)) : std::nullopt);
         EXPECT_EQ(options.toStdout, c.toStdout);
         EXPECT_EQ(options.csv, c.csv);
         EXPECT_EQ(options.png, c.png);

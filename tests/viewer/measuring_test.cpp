@@ -79,9 +79,10 @@ TEST_F(Measuring, CursorsNeverTouchThePictureAndTheReadoutFollowsTheScale)
     ASSERT_TRUE(cursors->box());
     EXPECT_NE(plot().grab().toImage(), shown);
     EXPECT_EQ(plot().image(), picture);
-    EXPECT_EQ(cursors->accessibleDescription(),
-              QString::fromUtf8("t1 = 3.99 \u00b5s, t2 = 1.01 ms, \u0394t = 1 ms, 1/\u0394t = 995 Hz, "
-                                "V1 = -271 \u00b5V, V2 = 2.01 V, \u0394V = 2.01 V"));
+    EXPECT_EQ(
+        cursors->accessibleDescription(),
+        QString::fromUtf8("t1 = 3.99 \u00b5s, t2 = 1.01 ms, \u0394t = 1 ms, 1/\u0394t = 995 Hz, "
+                          "V1 = -271 \u00b5V, V2 = 2.01 V, \u0394V = 2.01 V"));
     clickOption(option("optClr")); // labels emptied: readings in divisions, cursors stay
     EXPECT_TRUE(cursors->accessibleDescription().contains(QString::fromUtf8("\u0394V = 2.01 div")));
     QTest::keyClick(window.get(), Qt::Key_Escape);
