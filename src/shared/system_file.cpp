@@ -43,6 +43,32 @@ std::string systemErrorText(int error)
     return std::generic_category().message(error);
 }
 
+long readSome(const FileDescriptor &file, char *buffer, std::size_t size)
+{
+    long n = 0;
+    do {
+#ifdef _WIN32
+        n = ::_read(file.get(), buffer,
+                    static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
+#else
+        n = ::read(file.get(), buffer, size);
+#endif
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+std::tm localTime(std::chrono::system_clock::time_point moment)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(moment);
+    std::tm local {};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
+    return local;
+}
+
 #ifdef _WIN32
 
 int FileDescriptor::close()
@@ -81,16 +107,6 @@ int keepModeOf(const fs::path &, const FileDescriptor &)
     return 0;
 }
 
-long readSome(const FileDescriptor &file, char *buffer, std::size_t size)
-{
-    const auto n = static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30));
-    long read = 0;
-    do {
-        read = ::_read(file.get(), buffer, n);
-    } while (read < 0 && errno == EINTR);
-    return read;
-}
-
 long writeSome(const FileDescriptor &file, std::string_view content)
 {
     const auto n = static_cast<unsigned>(std::min<std::size_t>(content.size(), 1u << 30));
@@ -114,14 +130,6 @@ void renameOver(const fs::path &from, const fs::path &to, std::error_code &error
 std::optional<std::string> syncFolder(const fs::path &)
 {
     return std::nullopt;
-}
-
-std::tm localTime(std::chrono::system_clock::time_point moment)
-{
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(moment);
-    std::tm local {};
-    localtime_s(&local, &seconds);
-    return local;
 }
 
 #else
@@ -172,15 +180,6 @@ int keepModeOf(const fs::path &target, const FileDescriptor &file)
     return 0;
 }
 
-long readSome(const FileDescriptor &file, char *buffer, std::size_t size)
-{
-    long n = 0;
-    do {
-        n = ::read(file.get(), buffer, size);
-    } while (n < 0 && errno == EINTR);
-    return n;
-}
-
 long writeSome(const FileDescriptor &file, std::string_view content)
 {
     return ::write(file.get(), content.data(), content.size());
@@ -206,14 +205,6 @@ std::optional<std::string> syncFolder(const fs::path &folder)
     if (::fsync(fd.get()) != 0)
         return systemErrorText(errno);
     return std::nullopt;
-}
-
-std::tm localTime(std::chrono::system_clock::time_point moment)
-{
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(moment);
-    std::tm local {};
-    localtime_r(&seconds, &local);
-    return local;
 }
 
 #endif
