@@ -13,7 +13,7 @@ packages=(
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils
   dpkg-dev file lintian
-  libcli11-dev help2man
+  libcli11-dev help2man clang-format-14
 )
 
 missing=()

@@ -18,7 +18,8 @@ step() { printf '== %s\n' "$*"; }
 seconds() { date +%s; }
 
 # --- packages ---------------------------------------------------------------
-packages=(g++-mingw-w64-x86-64-posix wine wine64 googletest cmake ninja-build g++ python3)
+packages=(g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev cmake ninja-build g++
+  python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -65,6 +66,16 @@ if [ ! -f "$gtest_prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --install "$build/googletest" >/dev/null
 fi
 
+# --- header-only libraries where the cross compiler looks for them -------------
+# Their Debian headers and CMake files, copied into a prefix of their own: the
+# toolchain searches only below CMAKE_FIND_ROOT_PATH, and /usr/include there
+# would put the system's C library headers before MinGW's own.
+headers_prefix=$build/headers-prefix
+mkdir -p "$headers_prefix/include" "$headers_prefix/share/cmake"
+# Their times kept, so that a second run rebuilds nothing for them.
+cp -a /usr/include/CLI "$headers_prefix/include/"
+cp -a /usr/share/cmake/CLI11 "$headers_prefix/share/cmake/"
+
 # --- the cross build ------------------------------------------------------------
 step "cross build (core, orvant-export.exe, tests)"
 win=$build/orvant
@@ -72,7 +83,8 @@ win=$build/orvant
 cmake -S "$here" -B "$win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
   -DORVANT_WERROR=ON -DORVANT_BUILD_VIEWER=OFF -DORVANT_BUILD_BENCH=OFF \
-  -DCMAKE_FIND_ROOT_PATH="$gtest_prefix" -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+  -DCMAKE_FIND_ROOT_PATH="$gtest_prefix;$headers_prefix" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+  >/dev/null
 # The generators of the sample captures run under Wine during the build.
 wait "$wineboot_pid" || { echo "wineboot failed" >&2; exit 1; }
 nice -n 10 cmake --build "$win" --parallel "$jobs" >"$work/build.log" 2>&1 \

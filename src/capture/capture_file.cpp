@@ -3,41 +3,11 @@
 #include <cerrno>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace orvant {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-int openReadOnly(const fs::path &file);
-
-#ifdef _WIN32
-// The status look-up does not see the system's devices (NUL, CON, COM1 ...),
-// which open all the same.
-bool isDevice(const fs::path &file)
-{
-    const int fd = openReadOnly(file);
-    if (fd < 0)
-        return false;
-    ::_close(fd);
-    return true;
-}
-#else
-bool isDevice(const fs::path &)
-{
-    return false;
-}
-#endif
 
 // 53 when nothing is there (a dangling link too), 75 when something is there
 // that is no regular file or cannot be reached. One look-up: it follows links,
@@ -47,65 +17,17 @@ std::optional<LoadError> checkRegularFile(const fs::path &file)
     std::error_code error;
     const fs::file_status target = fs::status(file, error);
     if (target.type() == fs::file_type::not_found)
-        return isDevice(file) ? LoadError::accessError() : LoadError::fileNotFound();
+        return isSystemDevice(file) ? LoadError::accessError() : LoadError::fileNotFound();
     if (error || target.type() != fs::file_type::regular)
         return LoadError::accessError();
     return std::nullopt;
 }
 
-#ifdef _WIN32
-int openReadOnly(const fs::path &file)
-{
-    return ::_wopen(file.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
-}
-bool isRegularOpenFile(int fd)
-{
-    struct _stat64 info
-    {
-    };
-    return ::_fstat64(fd, &info) == 0 && (info.st_mode & _S_IFREG) != 0;
-}
-#else
-int openReadOnly(const fs::path &file)
-{
-    // Non-blocking, so that a FIFO swapped in after the check cannot block.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    return fd;
-}
-bool isRegularOpenFile(int fd)
-{
-    struct stat info
-    {
-    };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    // Blocking again; none of the other status flags was set by the open.
-    ::fcntl(fd, F_SETFL, 0);
-    return true;
-}
-#endif
-
 } // namespace
-
-RegularFileBuf::~RegularFileBuf()
-{
-#ifdef _WIN32
-    ::_close(fd_);
-#else
-    ::close(fd_);
-#endif
-}
 
 RegularFileBuf::int_type RegularFileBuf::underflow()
 {
-    long n = 0;
-    do {
-#ifdef _WIN32
-        n = ::_read(fd_, buffer_, sizeof buffer_);
-#else
-        n = ::read(fd_, buffer_, sizeof buffer_);
-#endif
-    } while (n < 0 && errno == EINTR);
+    const long n = readSome(file_, buffer_, sizeof buffer_);
     if (n < 0)
         readFailed_ = true;
     if (n <= 0)
@@ -125,18 +47,17 @@ std::unique_ptr<RegularFileBuf> openRegularFile(const fs::path &file, LoadError 
         error = *failure;
         return nullptr;
     }
-    const int fd = openReadOnly(file);
-    if (fd < 0) {
+    FileDescriptor fd = openForReading(file);
+    if (!fd.isOpen()) {
         error = errno == ENOENT ? LoadError::fileNotFound() : LoadError::accessError();
         return nullptr;
     }
     // Checked again on the open file: the name may point elsewhere by now.
     if (!isRegularOpenFile(fd)) {
-        RegularFileBuf closer(fd);
         error = LoadError::accessError();
         return nullptr;
     }
-    return std::make_unique<RegularFileBuf>(fd);
+    return std::make_unique<RegularFileBuf>(std::move(fd));
 }
 
 CaptureField readCaptureField(std::streambuf &text, std::size_t keep)

@@ -2,6 +2,7 @@
 
 #include "capture/first_field.h"
 #include "capture/load_error.h"
+#include "shared/system_file.h"
 
 #include <filesystem>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 namespace orvant {
 
@@ -31,13 +33,10 @@ CaptureField readCaptureField(std::streambuf &text, std::size_t keep);
 class RegularFileBuf : public std::streambuf
 {
 public:
-    explicit RegularFileBuf(int fd)
-        : fd_(fd)
+    explicit RegularFileBuf(FileDescriptor file)
+        : file_(std::move(file))
     {
     }
-    ~RegularFileBuf() override;
-    RegularFileBuf(const RegularFileBuf &) = delete;
-    RegularFileBuf &operator=(const RegularFileBuf &) = delete;
 
     bool readFailed() const { return readFailed_; }
 
@@ -45,7 +44,7 @@ protected:
     int_type underflow() override;
 
 private:
-    int fd_;
+    FileDescriptor file_;
     bool readFailed_ = false;
     char buffer_[4096];
 };

@@ -47,6 +47,8 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
     BatchOptions &options = parsed.options;
     CLI::App app;
     app.set_help_flag();
+    // "/x" is a path on every system, never an option.
+    app.allow_windows_style_options(false);
     app.add_flag("-h,--help", parsed.help);
     app.add_flag("--version", parsed.version);
     app.add_flag("--stdout", options.toStdout);

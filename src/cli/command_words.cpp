@@ -10,14 +10,26 @@ namespace {
 // Qt's options as the application object and its X11 platform take them, with a
 // single or a double dash: a value in the next word, or joined by "=" where Qt
 // reads it so.
-constexpr std::array<std::string_view, 16> kQtValueOptions = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
-    "-geometry", "-qwindowtitle", "-title", "-qwindowicon", "-icon", "-session", "-style",
-    "-stylesheet", "-display", "-name", "-qmljsdebugger"};
-constexpr std::array<std::string_view, 3> kQtJoinedOptions = {"-style=", "-stylesheet=",
-                                                              "-qmljsdebugger="};
-constexpr std::array<std::string_view, 5> kQtFlags = {"-reverse", "-widgetcount", "-testability",
-                                                      "-qdevel", "-qdebug"};
+constexpr std::array<std::string_view, 16> kQtValueOptions = {"-platform",
+                                                              "-platformpluginpath",
+                                                              "-platformtheme",
+                                                              "-plugin",
+                                                              "-qwindowgeometry",
+                                                              "-geometry",
+                                                              "-qwindowtitle",
+                                                              "-title",
+                                                              "-qwindowicon",
+                                                              "-icon",
+                                                              "-session",
+                                                              "-style",
+                                                              "-stylesheet",
+                                                              "-display",
+                                                              "-name",
+                                                              "-qmljsdebugger"};
+constexpr std::array<std::string_view, 3> kQtJoinedOptions
+    = {"-style=", "-stylesheet=", "-qmljsdebugger="};
+constexpr std::array<std::string_view, 5> kQtFlags
+    = {"-reverse", "-widgetcount", "-testability", "-qdevel", "-qdebug"};
 
 bool isOneOf(std::string_view word, std::span<const std::string_view> names)
 {
@@ -42,11 +54,10 @@ CommandWords commandWords(const std::vector<std::string> &args,
             result.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
             break;
         }
-        const auto name = std::find_if(valueOptions.begin(), valueOptions.end(),
-                                       [&](std::string_view option) {
-                                           return word == option
-                                               || word == std::string(option) + "=";
-                                       });
+        const auto name
+            = std::find_if(valueOptions.begin(), valueOptions.end(), [&](std::string_view option) {
+                  return word == option || word == std::string(option) + "=";
+              });
         if (name == valueOptions.end()) {
             result.words.push_back(word);
         } else if (word.back() == '=' || i + 1 == args.size() || args[i + 1].empty()) {
@@ -93,8 +104,9 @@ std::vector<std::string> withoutQtOptions(const std::vector<std::string> &args)
             break;
         }
         const std::string_view word = singleDash(args[i]);
-        const bool joined = std::any_of(kQtJoinedOptions.begin(), kQtJoinedOptions.end(),
-                                        [&](std::string_view name) { return word.starts_with(name); });
+        const bool joined
+            = std::any_of(kQtJoinedOptions.begin(), kQtJoinedOptions.end(),
+                          [&](std::string_view name) { return word.starts_with(name); });
         if (isOneOf(word, kQtFlags) || joined)
             continue;
         if (isOneOf(word, kQtValueOptions)) {

@@ -30,6 +30,8 @@ ViewerCommandLine parseViewerCommandLine(const std::vector<std::string> &args)
     }
     CLI::App app;
     app.set_help_flag();
+    // "/x" is a path on every system, never an option.
+    app.allow_windows_style_options(false);
     app.add_flag("-h,--help", line.help);
     app.add_flag("--version", line.version);
     std::vector<std::string> captures;

@@ -89,8 +89,8 @@ int exportToStdout(const BatchOptions &options, const BatchIo &io)
 }
 
 // Returns false when the capture failed before its chunk is committed.
-bool addCapture(FolderRun &run, const std::string &capture,
-                const std::vector<BatchOutput> &outputs, const BatchIo &io)
+bool addCapture(FolderRun &run, const std::string &capture, const std::vector<BatchOutput> &outputs,
+                const BatchIo &io)
 {
     const BatchCapture loaded = loadOf(capture, io);
     if (loaded.fresh.error) {
@@ -99,8 +99,8 @@ bool addCapture(FolderRun &run, const std::string &capture,
     }
     bool allAdded = true;
     for (const BatchOutput output : outputs)
-        allAdded = run.add(capture, output, [&] { return contentOf(output, loaded, io); })
-            && allAdded;
+        allAdded
+            = run.add(capture, output, [&] { return contentOf(output, loaded, io); }) && allAdded;
     return allAdded;
 }
 

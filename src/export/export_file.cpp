@@ -3,6 +3,7 @@
 #include "shared/atomic_file.h"
 #include "shared/decimal_text.h"
 #include "shared/folders.h"
+#include "shared/system_file.h"
 
 #include <array>
 #include <ctime>
@@ -51,18 +52,6 @@ constexpr std::array kSampleHeader = {
     HeaderItem {5, "SIGD"},
     HeaderItem {5, "DEZD"},
 };
-
-std::tm localTime(std::chrono::system_clock::time_point moment)
-{
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(moment);
-    std::tm local {};
-#ifdef _WIN32
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
-    return local;
-}
 
 std::string formatted(const std::tm &local, const char *format)
 {

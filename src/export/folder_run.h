@@ -25,8 +25,8 @@ void removeLeftAsideFiles(const std::filesystem::path &folder);
 class FolderRun
 {
 public:
-    FolderRun(std::filesystem::path folder, std::ostream &out, std::ostream &err,
-              ChunkSync &sync, std::size_t chunkSize);
+    FolderRun(std::filesystem::path folder, std::ostream &out, std::ostream &err, ChunkSync &sync,
+              std::size_t chunkSize);
 
     // The bytes of one output; none when they could not be made.
     using Content = std::function<std::optional<std::string>()>;

@@ -1,5 +1,7 @@
 #include "rules/navigation_rules.h"
 
+#include "shared/folders.h"
+
 #include <cctype>
 
 namespace orvant {
@@ -44,11 +46,7 @@ std::string letterDriveText(const std::string &path)
 
 PathStyle PathStyle::native()
 {
-#ifdef _WIN32
-    return {'\\', true};
-#else
-    return {'/', false};
-#endif
+    return {kSeparator, kWindows};
 }
 
 std::string mountPointOf(const std::string &path, const std::vector<std::string> &mountPoints)

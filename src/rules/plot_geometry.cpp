@@ -1,7 +1,7 @@
 #include "rules/plot_geometry.h"
 
-#include "shared/curve_sample.h"
 #include "rules/colour_choices.h"
+#include "shared/curve_sample.h"
 
 #include <cmath>
 

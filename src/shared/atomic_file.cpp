@@ -6,17 +6,6 @@
 #include <system_error>
 #include <utility>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace orvant {
 
 namespace fs = std::filesystem;
@@ -67,81 +56,7 @@ fs::path asideName(const fs::path &target)
     return target.parent_path() / aside;
 }
 
-#ifdef _WIN32
-int openNew(const fs::path &file)
-{
-    return ::_wopen(file.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY | _O_NOINHERIT,
-                    _S_IREAD | _S_IWRITE);
-}
-long writeSome(int fd, std::string_view content)
-{
-    const auto n = static_cast<unsigned>(std::min<std::size_t>(content.size(), 1u << 30));
-    return ::_write(fd, content.data(), n);
-}
-int syncFile(int fd)
-{
-    return ::_commit(fd);
-}
-int closeFile(int fd)
-{
-    return ::_close(fd);
-}
-// Windows keeps no mode bits worth carrying over beyond read-only.
-int keepModeOf(const fs::path &, int)
-{
-    return 0;
-}
-// Written through: the rename is on disk when the call returns, since a folder
-// cannot be synced after it as elsewhere. The library's rename does not ask so.
-void renameOver(const fs::path &from, const fs::path &to, std::error_code &error)
-{
-    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error.clear();
-    else
-        error.assign(static_cast<int>(::GetLastError()), std::system_category());
-}
-#else
-int openNew(const fs::path &file)
-{
-    // The system applies the umask to 0666, as for any file a program makes.
-    return ::open(file.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-}
-long writeSome(int fd, std::string_view content)
-{
-    return ::write(fd, content.data(), content.size());
-}
-int syncFile(int fd)
-{
-    return ::fsync(fd);
-}
-int closeFile(int fd)
-{
-    return ::close(fd);
-}
-// An existing target passes its mode on to the file that replaces it.
-void renameOver(const fs::path &from, const fs::path &to, std::error_code &error)
-{
-    fs::rename(from, to, error);
-}
-int keepModeOf(const fs::path &target, int fd)
-{
-    struct stat info
-    {
-    };
-    if (::stat(target.c_str(), &info) != 0)
-        return errno == ENOENT ? 0 : errno;
-    if (S_ISREG(info.st_mode) && ::fchmod(fd, info.st_mode & 07777) != 0)
-        return errno;
-    return 0;
-}
-#endif
-
 } // namespace
-
-std::string systemErrorText(int error)
-{
-    return std::generic_category().message(error);
-}
 
 bool isAsideName(std::string_view fileName, std::string_view finalSuffix)
 {
@@ -162,7 +77,7 @@ AsideFile::~AsideFile()
 AsideFile::AsideFile(AsideFile &&other) noexcept
     : target_(std::move(other.target_))
     , temp_(std::move(other.temp_))
-    , fd_(std::exchange(other.fd_, -1))
+    , file_(std::move(other.file_))
 {
     other.temp_.clear();
 }
@@ -173,7 +88,7 @@ AsideFile &AsideFile::operator=(AsideFile &&other) noexcept
         discard();
         target_ = std::move(other.target_);
         temp_ = std::move(other.temp_);
-        fd_ = std::exchange(other.fd_, -1);
+        file_ = std::move(other.file_);
         other.temp_.clear();
     }
     return *this;
@@ -187,20 +102,20 @@ std::optional<std::string> AsideFile::create(const fs::path &target)
     if (error)
         return error.message();
     constexpr int kAttempts = 100;
-    for (int i = 0; i < kAttempts && fd_ < 0; ++i) {
+    for (int i = 0; i < kAttempts && !file_.isOpen(); ++i) {
         temp_ = asideName(target_);
-        fd_ = openNew(temp_);
-        if (fd_ < 0 && errno != EEXIST) {
+        file_ = createNewFile(temp_);
+        if (!file_.isOpen() && errno != EEXIST) {
             const int reason = errno;
             temp_.clear();
             return systemErrorText(reason);
         }
     }
-    if (fd_ < 0) {
+    if (!file_.isOpen()) {
         temp_.clear();
         return systemErrorText(EEXIST);
     }
-    if (const int reason = keepModeOf(target_, fd_)) {
+    if (const int reason = keepModeOf(target_, file_)) {
         discard();
         return systemErrorText(reason);
     }
@@ -210,7 +125,7 @@ std::optional<std::string> AsideFile::create(const fs::path &target)
 std::optional<std::string> AsideFile::write(std::string_view content)
 {
     while (!content.empty()) {
-        const long n = writeSome(fd_, content);
+        const long n = writeSome(file_, content);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -223,16 +138,15 @@ std::optional<std::string> AsideFile::write(std::string_view content)
 
 std::optional<std::string> AsideFile::sync()
 {
-    if (syncFile(fd_) != 0)
-        return systemErrorText(errno);
+    if (const int reason = syncFile(file_))
+        return systemErrorText(reason);
     return std::nullopt;
 }
 
 std::optional<std::string> AsideFile::close()
 {
-    const int fd = std::exchange(fd_, -1);
-    if (fd >= 0 && closeFile(fd) != 0)
-        return systemErrorText(errno);
+    if (const int reason = file_.close())
+        return systemErrorText(reason);
     return std::nullopt;
 }
 

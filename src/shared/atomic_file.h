@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/system_file.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,9 +16,6 @@ namespace orvant {
 // a failure (nothing is left behind then), or nothing.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path &target,
                                                std::string_view content);
-
-// The system's text for an error number (errno).
-std::string systemErrorText(int error);
 
 // What the name of a temporary file holds between the final name and its six
 // random characters: ".<final name>.orvant-aside-XXXXXX".
@@ -48,14 +47,14 @@ public:
     std::optional<std::string> place();
     void discard();
 
-    int handle() const { return fd_; }
+    const FileDescriptor &handle() const { return file_; }
     const std::filesystem::path &target() const { return target_; }
     const std::filesystem::path &temp() const { return temp_; }
 
 private:
     std::filesystem::path target_;
     std::filesystem::path temp_;
-    int fd_ = -1;
+    FileDescriptor file_;
 };
 
 } // namespace orvant

@@ -4,12 +4,6 @@
 #include <cerrno>
 #include <set>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace orvant {
 
 namespace fs = std::filesystem;
@@ -29,7 +23,6 @@ public:
     }
 };
 
-#ifdef __linux__
 class FileSystemSync : public ChunkSync
 {
 public:
@@ -38,15 +31,15 @@ public:
         // syncfs reports a write-back error of any file of the file system since
         // the descriptor was opened, so the chunk's own errors are among them.
         // Files on another file system (through a link) get their own call.
-        std::set<dev_t> synced;
+        std::set<unsigned long long> synced;
         for (const AsideFile &file : files) {
-            struct stat info
-            {
-            };
-            if (::fstat(file.handle(), &info) != 0)
+            const auto fileSystem = fileSystemOf(file.handle());
+            if (!fileSystem)
                 return systemErrorText(errno);
-            if (synced.insert(info.st_dev).second && ::syncfs(file.handle()) != 0)
-                return systemErrorText(errno);
+            if (synced.insert(*fileSystem).second) {
+                if (const int reason = syncFileSystemOf(file.handle()))
+                    return systemErrorText(reason);
+            }
         }
         return std::nullopt;
     }
@@ -58,57 +51,30 @@ public:
 template<class Sync> class StartedSync : public Sync
 {
 public:
-    void written(const AsideFile &file) override
-    {
-        ::sync_file_range(file.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
-    }
+    void written(const AsideFile &file) override { startWriteBack(file.handle()); }
 };
-#endif
-
-#ifndef _WIN32
-std::optional<std::string> syncFolder(const fs::path &folder)
-{
-    const int fd
-        = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return systemErrorText(errno);
-    const bool synced = ::fsync(fd) == 0;
-    const int error = errno;
-    ::close(fd);
-    if (!synced)
-        return systemErrorText(error);
-    return std::nullopt;
-}
-#endif
 
 } // namespace
 
 std::optional<std::string> ChunkSync::syncFolders(std::span<const fs::path> folders)
 {
-#ifndef _WIN32
     for (const fs::path &folder : folders) {
         if (auto failure = syncFolder(folder))
             return failure;
     }
-#else
-    (void)folders; // a rename on Windows is written through by the system
-#endif
     return std::nullopt;
 }
 
 std::unique_ptr<ChunkSync> makeChunkSync(SyncCall call)
 {
-#ifdef __linux__
+    // Without syncfs there is no started write-back either (all but Linux).
+    if (!kHasFileSystemSync || call == SyncCall::EachFile)
+        return std::make_unique<EachFileSync>();
     if (call == SyncCall::FileSystem)
         return std::make_unique<FileSystemSync>();
     if (call == SyncCall::StartedEachFile)
         return std::make_unique<StartedSync<EachFileSync>>();
-    if (call == SyncCall::StartedFileSystem)
-        return std::make_unique<StartedSync<FileSystemSync>>();
-#else
-    (void)call;
-#endif
-    return std::make_unique<EachFileSync>();
+    return std::make_unique<StartedSync<FileSystemSync>>();
 }
 
 // Measured over 1000 captures: syncfs about twice the rate of an fsync per file

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/system_file.h"
+
 #include <filesystem>
 #include <string>
 
@@ -21,11 +23,7 @@ struct Folders
 };
 
 // The separator of every path rule on this system.
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
-constexpr char kSeparator = '/';
-#endif
+constexpr char kSeparator = kWindows ? '\\' : '/';
 
 // A path in the system's encoding for file names, as text, and back.
 std::string pathText(const std::filesystem::path &path);

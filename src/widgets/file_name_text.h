@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/system_file.h"
+
 #include <QFile>
 #include <QString>
 
@@ -11,20 +13,18 @@ namespace orvant {
 // with native separators on Windows) shown as text, and a typed text back.
 inline QString fileNameText(const std::string &bytes)
 {
-#ifdef _WIN32
-    return QString::fromStdString(bytes);
-#else
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-#endif
+    if constexpr (kWindows)
+        return QString::fromStdString(bytes);
+    else
+        return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
 inline std::string fileNameBytes(const QString &text)
 {
-#ifdef _WIN32
-    return text.toStdString();
-#else
-    return QFile::encodeName(text).toStdString();
-#endif
+    if constexpr (kWindows)
+        return text.toStdString();
+    else
+        return QFile::encodeName(text).toStdString();
 }
 
 } // namespace orvant

@@ -31,9 +31,8 @@ bool isPseudo(const QStorageInfo &volume)
 std::vector<std::string> mountedVolumes()
 {
     std::vector<std::string> mountPoints {"/"};
-#ifdef _WIN32
-    mountPoints.clear();
-#endif
+    if (kWindows)
+        mountPoints.clear(); // drive letters only
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady() || isPseudo(volume))
             continue;

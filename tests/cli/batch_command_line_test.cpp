@@ -20,6 +20,8 @@ TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
         {{"--to", "-f", "a"}, "-f", false, false, false, {"a"}},
         {{"--stdout", "--csv", "a"}, {}, true, true, false, {"a"}},
         {{"-", "--", "-b", "--png"}, {}, false, false, false, {"-", "-b", "--png"}},
+        // A path from the root is no option on any system.
+        {{"/c/a.log", "--to", "/d", "/h"}, "/d", false, false, false, {"/c/a.log", "/h"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));

@@ -54,6 +54,7 @@ TEST(ViewerCommandLine, QtsOwnOptionsPassWithTheirValues)
         {{"-platform", "a.log", "b.log"}, "b.log", {}},
         // After "--" nothing is an option.
         {{"--", "-reverse"}, "-reverse", {}},
+        {{"/c/a.log", "-reverse"}, "/c/a.log", {}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));

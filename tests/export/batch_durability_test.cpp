@@ -1,6 +1,7 @@
 #include "cli/batch_command.h"
 
 #include "capture_builder.h"
+#include "folder_entries.h"
 #include "shared/durable_chunk.h"
 #include "symlinks.h"
 
@@ -12,16 +13,9 @@
 namespace orvant {
 namespace {
 
-namespace fs = std::filesystem;
+using test::namesIn;
 
-std::vector<std::string> namesIn(const fs::path &folder)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+namespace fs = std::filesystem;
 
 // Syncs as the system does, then fails or ends the process as told.
 class FaultySync : public ChunkSync

@@ -4,6 +4,7 @@
 #include "capture/load_path.h"
 #include "capture_builder.h"
 #include "export_lines.h"
+#include "folder_entries.h"
 #include "golden_captures.h"
 #include "shared/folders.h"
 
@@ -17,14 +18,7 @@
 namespace orvant {
 namespace {
 
-std::vector<std::string> namesIn(const std::filesystem::path &folder)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test::namesIn;
 
 struct RunResult
 {

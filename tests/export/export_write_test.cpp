@@ -2,6 +2,7 @@
 
 #include "capture_builder.h"
 #include "export_lines.h"
+#include "folder_entries.h"
 #include "golden_captures.h"
 
 #include <gtest/gtest.h>
@@ -18,18 +19,12 @@
 namespace orvant {
 namespace {
 
+using test::filesIn;
+
 using test::LoadedProgram;
 
 const ExportTime kNameTime {"2026-12-09", "14:05:09"};
 const ExportTime kWriteTime {"2026-12-09", "14:05:10"};
-
-std::vector<std::filesystem::path> filesIn(const std::filesystem::path &folder)
-{
-    std::vector<std::filesystem::path> files;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
-        files.push_back(entry.path());
-    return files;
-}
 
 std::string contentOf(const VarGlobal &state, const ExportTime &line1Time)
 {

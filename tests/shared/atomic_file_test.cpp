@@ -1,6 +1,7 @@
 #include "shared/atomic_file.h"
 
 #include "capture_builder.h"
+#include "folder_entries.h"
 #include "symlinks.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,7 @@
 namespace orvant {
 namespace {
 
-std::size_t entriesIn(const std::filesystem::path &folder)
-{
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
-                                                  std::filesystem::directory_iterator()));
-}
+using test::entriesIn;
 
 TEST(AtomicFile, WritesEveryByteAndReplacesEarlierFile)
 {

@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "export/export_file.h"
+#include "folder_entries.h"
 
 #include <ctime>
 #include <fstream>
@@ -8,14 +9,6 @@
 
 namespace orvant::test {
 namespace {
-
-std::vector<std::filesystem::path> filesIn(const std::filesystem::path &folder)
-{
-    std::vector<std::filesystem::path> files;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
-        files.push_back(entry.path());
-    return files;
-}
 
 class ExportData : public MainWindowTest
 {

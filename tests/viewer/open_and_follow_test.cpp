@@ -113,9 +113,9 @@ TEST_F(OpenAndFollow, CommandLineCaptureLeavesTheWindowAsAClickAndGivesTheBatchP
             manyColours.setPixel(x, y, qRgb(x * 4, y * 4, 7));
     for (const QImage &image : {picture, manyColours}) {
         const std::string png = pngBytes(image);
-        EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(png)).convertToFormat(
-                      QImage::Format_RGB32),
-                  image);
+        EXPECT_EQ(
+            QImage::fromData(QByteArray::fromStdString(png)).convertToFormat(QImage::Format_RGB32),
+            image);
     }
     window.reset();
 

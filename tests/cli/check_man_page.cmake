@@ -1,0 +1,23 @@
+# A manual page as built: it names each given option, shows the home folder as "~"
+# and names no folder of the machine that built it.
+#   cmake -DPAGE=<name.1> -DOPTIONS=<--a;--b> -DBUILD_DIR=<dir> -P check_man_page.cmake
+file(READ ${PAGE} text)
+string(REPLACE "\\-" "-" text "${text}")
+set(wrong "")
+foreach(option IN LISTS OPTIONS)
+  if(NOT text MATCHES "\n\\\\fB${option}\\\\fR")
+    string(APPEND wrong "no entry for ${option}\n")
+  endif()
+endforeach()
+if(NOT text MATCHES "~/ORVANT/ORVANT")
+  string(APPEND wrong "no folder under ~/ORVANT\n")
+endif()
+foreach(folder "$ENV{HOME}" "${BUILD_DIR}")
+  string(FIND "${text}" "${folder}" at)
+  if(NOT folder STREQUAL "" AND NOT folder STREQUAL "/" AND at GREATER -1)
+    string(APPEND wrong "names ${folder}\n")
+  endif()
+endforeach()
+if(NOT wrong STREQUAL "")
+  message(FATAL_ERROR "${PAGE}:\n${wrong}")
+endif()
