@@ -36,6 +36,9 @@ constexpr std::array<TableColumn, 14> kTrailing {{
     {"clipped", false, ColumnUnit::None},
 }};
 
+// tableCell() reads the trailing columns by their place in this order.
+static_assert(kTrailing.size() == 14);
+
 using Columns = std::array<TableColumn, kLeading.size() + kSettingsColumns + kTrailing.size()>;
 
 // The settings columns take the parameters' names, between the file's and the scale's.
@@ -106,50 +109,69 @@ std::vector<TableCell> tableRow(const CaptureSummary &summary)
 {
     std::vector<TableCell> row;
     row.reserve(columns().size());
-    row.push_back(TableCell::of(summary.file));
-    row.push_back(summary.modified ? TableCell::of(isoText(*summary.modified))
-                                   : TableCell::empty());
-    row.push_back(summary.sizeBytes ? TableCell::of(static_cast<double>(*summary.sizeBytes))
-                                    : TableCell::empty());
-    if (summary.error) {
-        row.push_back(TableCell::of(static_cast<double>(summary.error->number)));
-        row.push_back(TableCell::of(summary.error->description));
-        row.resize(columns().size()); // a failed load has nothing more to say
-        return row;
-    }
-    row.push_back(TableCell::empty());
-    row.push_back(TableCell::empty());
-    for (const Parameter parameter : kAllParameters) {
-        std::string text = summary.settings.text(parameter);
-        row.push_back(text.empty() ? TableCell::empty() : TableCell::of(std::move(text)));
-    }
-
-    const ShownScale scale = shownScale(summary.settings.values);
-    const ScaledMeasurements &m = summary.measurements;
-    row.push_back(TableCell::of(static_cast<double>(scale.channel)));
-    row.push_back(optionalNumber(scale.volts.perDivision));
-    row.push_back(optionalNumber(secondsPerDivision(summary.settings.values)));
-    row.push_back(TableCell::of(std::string(scale.volts.perDivision ? "V" : "div")));
-    row.push_back(TableCell::of(std::string(scale.time.perDivision ? "s" : "div")));
-    for (const double value : {m.maximum, m.minimum, m.peakToPeak, m.mean, m.rms})
-        row.push_back(TableCell::of(value));
-    row.push_back(optionalNumber(m.frequencyHz));
-    row.push_back(optionalNumber(m.period));
-    row.push_back(optionalNumber(m.dutyCyclePercent));
-    row.push_back(TableCell::of(m.clipped));
+    for (std::size_t column = 0; column < columns().size(); ++column)
+        row.push_back(tableCell(summary, column));
     return row;
 }
 
 TableCell tableCell(const CaptureSummary &summary, std::size_t column)
 {
-    // The file's facts lead and need nothing decoded.
-    if (column < kLeading.size() || summary.error)
-        return std::move(tableRow(summary).at(column));
+    switch (column) {
+    case 0:
+        return TableCell::of(summary.file);
+    case 1:
+        return summary.modified ? TableCell::of(isoText(*summary.modified)) : TableCell::empty();
+    case 2:
+        return summary.sizeBytes ? TableCell::of(static_cast<double>(*summary.sizeBytes))
+                                 : TableCell::empty();
+    case 3:
+        return summary.error ? TableCell::of(static_cast<double>(summary.error->number))
+                             : TableCell::empty();
+    case 4:
+        return summary.error ? TableCell::of(summary.error->description) : TableCell::empty();
+    default:
+        break;
+    }
+    if (summary.error)
+        return TableCell::empty(); // a failed load has nothing more to say
     if (column < kLeading.size() + kSettingsColumns) {
         std::string text = summary.settings.text(kAllParameters[column - kLeading.size()]);
         return text.empty() ? TableCell::empty() : TableCell::of(std::move(text));
     }
-    return std::move(tableRow(summary).at(column));
+    const ShownScale scale = shownScale(summary.settings.values);
+    const ScaledMeasurements &m = summary.measurements;
+    switch (column - kLeading.size() - kSettingsColumns) {
+    case 0:
+        return TableCell::of(static_cast<double>(scale.channel));
+    case 1:
+        return optionalNumber(scale.volts.perDivision);
+    case 2:
+        return optionalNumber(secondsPerDivision(summary.settings.values));
+    case 3:
+        return TableCell::of(std::string(scale.volts.perDivision ? "V" : "div"));
+    case 4:
+        return TableCell::of(std::string(scale.time.perDivision ? "s" : "div"));
+    case 5:
+        return TableCell::of(m.maximum);
+    case 6:
+        return TableCell::of(m.minimum);
+    case 7:
+        return TableCell::of(m.peakToPeak);
+    case 8:
+        return TableCell::of(m.mean);
+    case 9:
+        return TableCell::of(m.rms);
+    case 10:
+        return optionalNumber(m.frequencyHz);
+    case 11:
+        return optionalNumber(m.period);
+    case 12:
+        return optionalNumber(m.dutyCyclePercent);
+    case 13:
+        return TableCell::of(m.clipped);
+    default:
+        return TableCell::empty();
+    }
 }
 
 } // namespace orvant

@@ -122,10 +122,10 @@ std::string csvRow(const std::vector<TableCell> &row)
 
 std::string csvRow(const CaptureSummary &summary, const std::vector<std::size_t> &columns)
 {
-    const std::vector<TableCell> all = tableRow(summary);
     std::vector<TableCell> chosen;
+    chosen.reserve(columns.size());
     for (const std::size_t column : columns)
-        chosen.push_back(all[column]);
+        chosen.push_back(tableCell(summary, column));
     return csvRow(chosen);
 }
 

@@ -58,9 +58,11 @@ std::vector<ColumnStatistics> tableStatistics(std::span<const CaptureSummary *co
         const CaptureSummary &summary = *row;
         if (summary.error)
             continue;
-        const std::vector<TableCell> cells = tableRow(summary);
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            if (columns[c].unit == ColumnUnit::None || cells[c].kind != TableCell::Kind::Number)
+            if (columns[c].unit == ColumnUnit::None)
+                continue;
+            const TableCell cell = tableCell(summary, c);
+            if (cell.kind != TableCell::Kind::Number)
                 continue;
             const std::string_view unit = unitOf(columns[c], summary);
             auto found = std::find_if(sums.begin(), sums.end(), [&](const Accumulator &a) {
@@ -73,7 +75,7 @@ std::vector<ColumnStatistics> tableStatistics(std::span<const CaptureSummary *co
                 sums.push_back(fresh);
                 found = sums.end() - 1;
             }
-            found->add(cells[c].number);
+            found->add(cell.number);
         }
     }
     std::vector<ColumnStatistics> result;

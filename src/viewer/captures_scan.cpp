@@ -12,6 +12,13 @@ namespace {
 constexpr std::size_t kBatchRows = 256;
 constexpr auto kBatchTime = std::chrono::milliseconds(40);
 
+// One processor is left to the window, so that it never waits for the workers.
+unsigned workerCount()
+{
+    const unsigned processors = std::thread::hardware_concurrency();
+    return processors > 2 ? processors - 1 : 1;
+}
+
 } // namespace
 
 CapturesScan::CapturesScan(Rows rows, QObject *parent)
@@ -49,25 +56,21 @@ void CapturesScan::start(const std::string &folder, std::vector<std::string> nam
             requests.push_back({file, pathText(file)});
         }
         std::vector<CaptureSummary> batch;
-        std::vector<std::string> batchNames;
         auto sent = std::chrono::steady_clock::now();
         const auto send = [&](std::size_t done) {
             QMetaObject::invokeMethod(
                 this,
-                [this, generation, done, total = names.size(), rows = std::move(batch),
-                 rowNames = std::move(batchNames)]() mutable {
-                    deliver(generation, std::move(rows), std::move(rowNames), done, total);
+                [this, generation, done, total = names.size(), rows = std::move(batch)]() mutable {
+                    deliver(generation, std::move(rows), done, total);
                 },
                 Qt::QueuedConnection);
             batch.clear();
-            batchNames.clear();
             sent = std::chrono::steady_clock::now();
         };
         summarizeInOrder(
-            requests, 0,
+            requests, workerCount(),
             [&](std::size_t index, CaptureSummary &&summary) {
                 batch.push_back(std::move(summary));
-                batchNames.push_back(names[index]);
                 if (batch.size() >= kBatchRows
                     || std::chrono::steady_clock::now() - sent > kBatchTime)
                     send(index + 1);
@@ -79,13 +82,13 @@ void CapturesScan::start(const std::string &folder, std::vector<std::string> nam
 }
 
 void CapturesScan::deliver(unsigned generation, std::vector<CaptureSummary> &&summaries,
-                           std::vector<std::string> &&names, std::size_t done, std::size_t total)
+                           std::size_t done, std::size_t total)
 {
     if (generation != generation_)
         return; // a scan stopped since
     if (done == total)
         running_ = false;
-    rows_(std::move(summaries), std::move(names), done, total);
+    rows_(std::move(summaries), done, total);
 }
 
 } // namespace orvant

@@ -22,8 +22,8 @@ class CapturesScan : public QObject
 
 public:
     // Rows in order; `done` of `total` summarised so far in this scan.
-    using Rows = std::function<void(std::vector<CaptureSummary> &&, std::vector<std::string> &&,
-                                    std::size_t done, std::size_t total)>;
+    using Rows
+        = std::function<void(std::vector<CaptureSummary> &&, std::size_t done, std::size_t total)>;
 
     CapturesScan(Rows rows, QObject *parent = nullptr);
     ~CapturesScan() override;
@@ -33,8 +33,8 @@ public:
     bool running() const { return running_; }
 
 private:
-    void deliver(unsigned generation, std::vector<CaptureSummary> &&summaries,
-                 std::vector<std::string> &&names, std::size_t done, std::size_t total);
+    void deliver(unsigned generation, std::vector<CaptureSummary> &&summaries, std::size_t done,
+                 std::size_t total);
 
     Rows rows_;
     unsigned generation_ = 0;

@@ -54,6 +54,7 @@ SortKey sortKey(const CaptureSummary &summary, std::size_t column)
 {
     if (summary.error && column > 4)
         return {2, 0, {}};
+    // Settings compare by their catalogue order, not by their texts.
     const TableCell cell = tableCell(summary, column);
     if (cell.kind == TableCell::Kind::Empty)
         return {1, 0, {}};
@@ -85,6 +86,12 @@ bool before(const SortKey &a, const SortKey &b, bool ascending)
     if (a.number != b.number)
         return ascending ? a.number < b.number : a.number > b.number;
     return ascending ? a.text < b.text : a.text > b.text;
+}
+
+// The file name of a row, as bytes: its file column is the folder joined with it.
+std::string nameOf(const CaptureSummary &summary)
+{
+    return pathText(pathFromText(summary.file).filename());
 }
 
 } // namespace
@@ -186,21 +193,22 @@ bool CapturesTableModel::isOutlier(std::size_t column, const CaptureSummary &sum
     return cell.kind == TableCell::Kind::Number && s->isOutlier(cell.number);
 }
 
-void CapturesTableModel::clearRows()
+void CapturesTableModel::clearRows(std::size_t expected)
 {
     beginResetModel();
     rows_.clear();
+    rows_.shrink_to_fit();
+    rows_.reserve(expected);
     shown_.clear();
     statistics_.clear();
     endResetModel();
 }
 
-void CapturesTableModel::addRows(std::vector<CaptureSummary> &&summaries,
-                                 std::vector<std::string> &&names)
+void CapturesTableModel::addRows(std::vector<CaptureSummary> &&summaries)
 {
     const std::size_t first = rows_.size();
-    for (std::size_t i = 0; i < summaries.size(); ++i)
-        rows_.push_back({std::move(names[i]), std::move(summaries[i])});
+    for (CaptureSummary &summary : summaries)
+        rows_.push_back(std::move(summary));
     std::vector<std::size_t> passing;
     for (std::size_t i = first; i < rows_.size(); ++i) {
         if (passes(rows_[i]))
@@ -225,29 +233,31 @@ void CapturesTableModel::removeNames(const std::vector<std::string> &names)
 {
     const std::unordered_set<std::string> gone(names.begin(), names.end());
     beginResetModel();
-    std::erase_if(rows_, [&](const Row &row) { return gone.contains(row.name); });
+    std::erase_if(rows_, [&](const CaptureSummary &row) { return gone.contains(nameOf(row)); });
     rebuildShown();
     endResetModel();
     refreshStatistics();
 }
 
-bool CapturesTableModel::holds(const std::string &name) const
+std::vector<std::string> CapturesTableModel::names() const
 {
-    return std::any_of(rows_.begin(), rows_.end(),
-                       [&](const Row &row) { return row.name == name; });
+    std::vector<std::string> all;
+    all.reserve(rows_.size());
+    for (const CaptureSummary &row : rows_)
+        all.push_back(nameOf(row));
+    return all;
 }
 
-bool CapturesTableModel::passes(const Row &row) const
+bool CapturesTableModel::passes(const CaptureSummary &row) const
 {
-    if (failedOnly_ && !row.summary.error)
+    if (failedOnly_ && !row.error)
         return false;
     if (filter_.isEmpty())
         return true;
-    if (fileNameText(row.name).contains(filter_, Qt::CaseInsensitive))
+    if (fileNameText(nameOf(row)).contains(filter_, Qt::CaseInsensitive))
         return true;
     return std::any_of(kAllParameters.begin(), kAllParameters.end(), [&](Parameter parameter) {
-        return fromUtf8(row.summary.settings.text(parameter))
-            .contains(filter_, Qt::CaseInsensitive);
+        return fromUtf8(row.settings.text(parameter)).contains(filter_, Qt::CaseInsensitive);
     });
 }
 
@@ -268,7 +278,7 @@ void CapturesTableModel::sortShown()
     std::vector<std::pair<SortKey, std::size_t>> keyed;
     keyed.reserve(shown_.size());
     for (const std::size_t row : shown_)
-        keyed.emplace_back(sortKey(rows_[row].summary, column), row);
+        keyed.emplace_back(sortKey(rows_[row], column), row);
     const bool ascending = sortOrder_ == Qt::AscendingOrder;
     std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
         return before(a.first, b.first, ascending);
@@ -300,12 +310,12 @@ void CapturesTableModel::setFilter(const QString &text, bool failedOnly)
 
 const CaptureSummary &CapturesTableModel::shownSummary(int row) const
 {
-    return rows_[shown_.at(static_cast<std::size_t>(row))].summary;
+    return rows_[shown_.at(static_cast<std::size_t>(row))];
 }
 
-const std::string &CapturesTableModel::shownName(int row) const
+std::string CapturesTableModel::shownName(int row) const
 {
-    return rows_[shown_.at(static_cast<std::size_t>(row))].name;
+    return nameOf(shownSummary(row));
 }
 
 std::vector<const CaptureSummary *> CapturesTableModel::shownSummaries() const
@@ -313,7 +323,7 @@ std::vector<const CaptureSummary *> CapturesTableModel::shownSummaries() const
     std::vector<const CaptureSummary *> summaries;
     summaries.reserve(shown_.size());
     for (const std::size_t row : shown_)
-        summaries.push_back(&rows_[row].summary);
+        summaries.push_back(&rows_[row]);
     return summaries;
 }
 

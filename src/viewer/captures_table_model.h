@@ -28,37 +28,33 @@ public:
     // and empty cells last either way.
     void sort(int column, Qt::SortOrder order) override;
 
-    // Rows of a new folder come: every row goes.
-    void clearRows();
-    void addRows(std::vector<CaptureSummary> &&summaries, std::vector<std::string> &&names);
+    // Rows of a new folder come: every row goes; room for `expected` rows.
+    void clearRows(std::size_t expected = 0);
+    void addRows(std::vector<CaptureSummary> &&summaries);
     // Rows whose files are gone.
     void removeNames(const std::vector<std::string> &names);
-    bool holds(const std::string &name) const;
+    // The file names of all rows, shown or not, as bytes.
+    std::vector<std::string> names() const;
 
     // Rows whose file name or settings texts contain `text`; failed rows only.
     void setFilter(const QString &text, bool failedOnly);
 
     // The rows shown, in their order.
     const CaptureSummary &shownSummary(int row) const;
-    const std::string &shownName(int row) const;
+    std::string shownName(int row) const; // the file name, as bytes
     std::vector<const CaptureSummary *> shownSummaries() const;
     // Statistics of the rows shown; refreshed on demand (a folder's scan asks once done).
     const std::vector<ColumnStatistics> &statistics() const { return statistics_; }
     void refreshStatistics();
 
 private:
-    struct Row
-    {
-        std::string name; // the file system's bytes
-        CaptureSummary summary;
-    };
-    bool passes(const Row &row) const;
+    bool passes(const CaptureSummary &row) const;
     void rebuildShown();
     void sortShown();
     const ColumnStatistics *statisticsOf(std::size_t column, const CaptureSummary &summary) const;
     bool isOutlier(std::size_t column, const CaptureSummary &summary) const;
 
-    std::vector<Row> rows_;
+    std::vector<CaptureSummary> rows_;
     std::vector<std::size_t> shown_; // indices into rows_
     QString filter_;
     bool failedOnly_ = false;

@@ -58,9 +58,8 @@ CapturesTableWindow::CapturesTableWindow(Platform &platform, const Folders &fold
     , folders_(folders)
     , model_(new CapturesTableModel(this))
     , scan_(new CapturesScan(
-          [this](std::vector<CaptureSummary> &&rows, std::vector<std::string> &&names,
-                 std::size_t done, std::size_t total) {
-              model_->addRows(std::move(rows), std::move(names));
+          [this](std::vector<CaptureSummary> &&rows, std::size_t done, std::size_t total) {
+              model_->addRows(std::move(rows));
               rowsArrived(done, total);
           },
           this))
@@ -157,7 +156,7 @@ void CapturesTableWindow::showFolder(const std::string &folder,
 {
     if (folder != folder_ || (!scan_->running() && model_->rowCount() == 0)) {
         folder_ = folder;
-        model_->clearRows();
+        model_->clearRows(names.size());
         if (names.empty()) {
             scan_->stop();
             rowsArrived(0, 0);
@@ -169,15 +168,17 @@ void CapturesTableWindow::showFolder(const std::string &folder,
     if (scan_->running())
         return; // the scan under way reads the folder as it was listed; a new listing follows
     const std::set<std::string> listed(names.begin(), names.end());
+    const std::vector<std::string> heldNames = model_->names();
+    const std::set<std::string> held(heldNames.begin(), heldNames.end());
     std::vector<std::string> added;
     for (const std::string &name : names) {
-        if (!model_->holds(name))
+        if (!held.contains(name))
             added.push_back(name);
     }
     std::vector<std::string> gone;
-    for (int row = 0; row < model_->rowCount(); ++row) {
-        if (!listed.contains(model_->shownName(row)))
-            gone.push_back(model_->shownName(row));
+    for (const std::string &name : heldNames) {
+        if (!listed.contains(name))
+            gone.push_back(name);
     }
     if (!gone.empty()) {
         model_->removeNames(gone);
