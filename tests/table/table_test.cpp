@@ -266,14 +266,15 @@ TEST_F(TableTest, AFolderStandsForItsFilesAsTheFileListShowsThem)
 {
     const auto folder = temp.path() / "run";
     std::filesystem::create_directories(folder / "sub");
-    for (const std::string name : {"b.log", "A.log", "c.txt", ".hidden.log", "a.LOG"})
+    // Names apart in more than letter case: one file each on every system.
+    for (const std::string name : {"B.log", "a.log", "c.txt", ".hidden.log", "A2.LOG"})
         writeFile(folder / name, "00");
     EXPECT_EQ(folderFileNames(folder),
-              (std::vector<std::string> {"A.log", "a.LOG", "b.log", "c.txt"}));
+              (std::vector<std::string> {"a.log", "A2.LOG", "B.log", "c.txt"}));
     const auto requests = captureRequests({"x.log", folder.string(), "y.log"});
     ASSERT_EQ(requests.size(), 6u);
     EXPECT_EQ(requests[0].file, "x.log");
-    EXPECT_EQ(requests[1].file, (folder / "A.log").string());
+    EXPECT_EQ(requests[1].file, (folder / "a.log").string());
     EXPECT_EQ(requests[4].file, (folder / "c.txt").string());
     EXPECT_EQ(requests[5].file, "y.log");
 }
