@@ -7,11 +7,15 @@
 #include "fake_platform.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
+#include "viewer/captures_table_window.h"
 #include "viewer/frm_orvant.h"
+#include "widgets/plot_cursors.h"
 #include "viewer/sample_captures.h"
 #include "widgets/look_and_feel.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -104,6 +108,21 @@ int main(int argc, char **argv)
     saved = save(&window, out / "main-override.png") && saved;
     clickFile(window, 1);
     saved = save(&window, out / "main-override-load.png") && saved;
+
+    // The captures table of the sample folder, charting the peak to peak.
+    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+        if (action->text().startsWith(QStringLiteral("Captures Table")))
+            action->trigger();
+    }
+    if (auto *table = window.findChild<orvant::CapturesTableWindow *>()) {
+        while (table->scanning())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        if (auto *column = table->findChild<QComboBox *>())
+            column->setCurrentText(QStringLiteral("peak_to_peak"));
+        settle();
+        saved = save(table, out / "captures-table.png") && saved;
+        table->hide();
+    }
 
     window.activateWindow();
     saved = QTest::qWaitForWindowActive(&window) && saved;

@@ -97,6 +97,8 @@ void CapturesTableWindow::buildLayout()
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 4);
     view_->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    view_->horizontalHeader()->resizeSection(0, 300); // room for a file name
+    view_->horizontalHeader()->resizeSection(1, 190);
 
     footer_ = new QLabel(this);
     footer_->setObjectName(QStringLiteral("capturesFooter"));
