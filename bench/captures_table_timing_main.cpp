@@ -4,6 +4,7 @@
 // Runs offscreen: QT_QPA_PLATFORM=offscreen captures_table_timing N
 #include "capture_builder.h"
 #include "fake_platform.h"
+#include "process_memory.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/captures_table_model.h"
@@ -26,16 +27,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 double millisecondsSince(Clock::time_point start)
 {
@@ -98,7 +89,7 @@ int main(int argc, char **argv)
     }
     QApplication::processEvents(); // its first paint
     const double shown = millisecondsSince(opened);
-    const long before = residentKilobytes(); // the window itself aside
+    const long before = orvant::test::residentKilobytes(); // the window itself aside
     // From here the rows arrive while the loop runs.
     sinceTick.start();
     tick.start(10);
@@ -109,7 +100,7 @@ int main(int argc, char **argv)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     const double complete = millisecondsSince(opened);
     tick.stop();
-    const long after = residentKilobytes();
+    const long after = orvant::test::residentKilobytes();
 
     const int maximum = 35; // the column `maximum`
     const auto sortStart = Clock::now();

@@ -2,6 +2,7 @@
 // the page cache, its row as CSV, and the statistics of many rows.
 // `table_bench --memory N` instead holds N summaries and prints the resident size each.
 #include "capture_builder.h"
+#include "process_memory.h"
 #include "table/summary_pool.h"
 #include "table/table_columns.h"
 #include "table/table_formats.h"
@@ -67,16 +68,6 @@ void BM_StatisticsOf10000Rows(benchmark::State &state)
 }
 BENCHMARK(BM_StatisticsOf10000Rows)->Unit(benchmark::kMillisecond);
 
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
-
 // Summaries as a table holds them: distinct names of a realistic length.
 int holdSummaries(int count)
 {
@@ -84,13 +75,13 @@ int holdSummaries(int count)
     const CaptureSummary one = summarizeCapture(captures.file(0), "x");
     std::vector<CaptureSummary> rows;
     rows.reserve(static_cast<std::size_t>(count));
-    const long before = residentKilobytes();
+    const long before = orvant::test::residentKilobytes();
     for (int i = 0; i < count; ++i) {
         CaptureSummary summary = one;
         summary.file = "/home/lab/captures/run 2026-12-10/capture " + std::to_string(i) + ".log";
         rows.push_back(std::move(summary));
     }
-    const long after = residentKilobytes();
+    const long after = orvant::test::residentKilobytes();
     std::printf("%d summaries: %ld kB resident more, %.0f bytes each (sizeof %zu)\n", count,
                 after - before, 1024.0 * static_cast<double>(after - before) / count,
                 sizeof(CaptureSummary));

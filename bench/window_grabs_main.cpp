@@ -9,9 +9,9 @@
 #include "shared/var_global.h"
 #include "viewer/captures_table_window.h"
 #include "viewer/frm_orvant.h"
-#include "widgets/plot_cursors.h"
 #include "viewer/sample_captures.h"
 #include "widgets/look_and_feel.h"
+#include "widgets/plot_cursors.h"
 
 #include <QAction>
 #include <QApplication>
