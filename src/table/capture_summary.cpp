@@ -2,13 +2,13 @@
 
 #include "capture/capture_load.h"
 #include "measure/shown_scale.h"
+#include "shared/system_file.h"
 
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <memory>
-#include <mutex>
 
 namespace orvant {
 
@@ -43,17 +43,6 @@ std::int64_t secondsOfCivil(const std::tm &t)
         + t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec;
 }
 
-// The C library's local time is one shared buffer: one caller at a time.
-std::mutex localTimeMutex;
-
-std::optional<std::tm> localTime(std::int64_t utcSeconds)
-{
-    const std::lock_guard lock(localTimeMutex);
-    const auto moment = static_cast<std::time_t>(utcSeconds);
-    const std::tm *local = std::localtime(&moment);
-    return local ? std::optional<std::tm>(*local) : std::nullopt;
-}
-
 // The local offset of the hour `seconds` lies in, remembered per thread: the files of
 // a folder tend to share their hours, and asking the C library costs a look at the
 // time zone each time. Offsets change on whole hours or half hours, not within a quarter.
@@ -64,8 +53,9 @@ std::int32_t localOffset(std::int64_t seconds)
     thread_local std::int32_t offset = 0;
     const std::int64_t asked = seconds >= 0 ? seconds / kQuarter : -1 - (-1 - seconds) / kQuarter;
     if (asked != quarter) {
-        const auto local = localTime(asked * kQuarter);
-        offset = local ? static_cast<std::int32_t>(secondsOfCivil(*local) - asked * kQuarter) : 0;
+        const std::tm local = localTime(
+            std::chrono::system_clock::time_point(std::chrono::seconds(asked * kQuarter)));
+        offset = static_cast<std::int32_t>(secondsOfCivil(local) - asked * kQuarter);
         quarter = asked;
     }
     return offset;
