@@ -151,8 +151,9 @@ TEST(OverrideTable, FixedTextsAreOfferedExceptChannelSelection)
            {121, "NO"}, {122, "CH1"},      {123, "YES"}};
     for (const auto &[parameter, text] : fixed) {
         const auto options = overrideOptions(rowOf(parameter));
+        const std::string &shown = text; // a binding itself is not captured before C++23 clang
         const bool found = std::any_of(options.begin(), options.end(),
-                                       [&](const SettingValue &o) { return o.written == text; });
+                                       [&](const SettingValue &o) { return o.written == shown; });
         EXPECT_EQ(found, parameter != 122) << parameter;
     }
 }
