@@ -13,7 +13,8 @@ packages=(
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils
   dpkg-dev file lintian
-  libcli11-dev help2man clang-format-14
+  libcli11-dev libeigen3-dev help2man clang-format-14
+  python3-numpy python3-scipy
 )
 
 missing=()

@@ -18,7 +18,7 @@ step() { printf '== %s\n' "$*"; }
 seconds() { date +%s; }
 
 # --- packages ---------------------------------------------------------------
-packages=(g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev cmake ninja-build g++
+packages=(g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev libeigen3-dev cmake ninja-build g++
   python3)
 missing=()
 for p in "${packages[@]}"; do
@@ -75,6 +75,9 @@ mkdir -p "$headers_prefix/include" "$headers_prefix/share/cmake"
 # Their times kept, so that a second run rebuilds nothing for them.
 cp -a /usr/include/CLI "$headers_prefix/include/"
 cp -a /usr/share/cmake/CLI11 "$headers_prefix/share/cmake/"
+cp -a /usr/include/eigen3 "$headers_prefix/include/"
+mkdir -p "$headers_prefix/share/eigen3"
+cp -a /usr/share/eigen3/cmake "$headers_prefix/share/eigen3/"
 
 # --- the cross build ------------------------------------------------------------
 step "cross build (core, orvant-export.exe, tests)"

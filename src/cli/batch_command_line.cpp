@@ -2,6 +2,7 @@
 #include "cli/batch_command_line.h"
 
 #include "cli/command_words.h"
+#include "measure/spectrum.h"
 #include "shared/folders.h"
 
 #include <CLI/CLI.hpp>
@@ -13,9 +14,23 @@ namespace orvant {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kFlags
-    = {"-h", "--help", "--version", "--stdout", "--csv", "--png", "--table", "--json", "--stats"};
-constexpr std::array<std::string_view, 1> kValueOptions = {"--to"};
+constexpr std::array<std::string_view, 10> kFlags
+    = {"-h",    "--help",     "--version", "--stdout", "--csv",
+       "--png", "--spectrum", "--table",   "--json",   "--stats"};
+constexpr std::array<std::string_view, 2> kValueOptions = {"--to", "--window"};
+
+// "rectangular, hann, flat-top or blackman-harris".
+std::string windowNames()
+{
+    std::string names;
+    const auto windows = windowFunctions();
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == windows.size() ? " or " : ", ";
+        names += windows[i].name;
+    }
+    return names;
+}
 
 std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
 {
@@ -26,8 +41,10 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
         return "no capture given";
     if ((parsed.json || parsed.stats) && !parsed.table)
         return parsed.json ? "--json needs --table" : "--stats needs --table";
-    if (parsed.table && (options.csv || options.png || options.toStdout || options.folder))
-        return "--table writes to standard output alone (not with --csv, --png, --stdout or --to)";
+    if (parsed.table
+        && (options.csv || options.png || options.spectrum || options.toStdout || options.folder))
+        return "--table writes to standard output alone (not with --csv, --png, --spectrum, "
+               "--stdout or --to)";
     if (parsed.json && parsed.stats)
         return "--json and --stats exclude each other";
     if (options.toStdout && options.folder)
@@ -36,6 +53,27 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
         return "--stdout takes exactly one capture";
     if (options.toStdout && options.png)
         return "--png cannot write to standard output";
+    if (options.toStdout && options.csv && options.spectrum)
+        return "--stdout writes one output: --csv or --spectrum, not both";
+    return std::nullopt;
+}
+
+// --spectrum with its window, Hann when --window is not given.
+std::optional<std::string> readSpectrum(bool spectrum, const std::vector<std::string> &windows,
+                                        BatchOptions &options)
+{
+    if (windows.size() > 1)
+        return "--window given twice";
+    if (!windows.empty() && !spectrum)
+        return "--window needs --spectrum";
+    if (!spectrum)
+        return std::nullopt;
+    options.spectrum = WindowFunction::Hann;
+    if (windows.empty())
+        return std::nullopt;
+    options.spectrum = windowFunctionNamed(windows.front());
+    if (!options.spectrum)
+        return "--window takes " + windowNames() + ", not " + windows.front();
     return std::nullopt;
 }
 
@@ -54,6 +92,10 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
     app.add_flag("--stdout", options.toStdout);
     app.add_flag("--csv", options.csv);
     app.add_flag("--png", options.png);
+    bool spectrum = false;
+    app.add_flag("--spectrum", spectrum);
+    std::vector<std::string> windows;
+    app.add_option("--window", windows)->allow_extra_args(false);
     app.add_flag("--table", parsed.table);
     app.add_flag("--json", parsed.json);
     app.add_flag("--stats", parsed.stats);
@@ -71,13 +113,14 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
         return "--to given twice";
     if (!folders.empty())
         options.folder = pathFromText(folders.front());
-    return std::nullopt;
+    return readSpectrum(spectrum, windows, options);
 }
 
 std::string usageLines()
 {
-    return "Usage: orvant-export [--csv] [--png] [--to FOLDER] CAPTURE...\n"
-           "       orvant-export [--csv] --stdout CAPTURE\n"
+    return "Usage: orvant-export [--csv] [--png] [--spectrum [--window W]] [--to FOLDER] "
+           "CAPTURE...\n"
+           "       orvant-export [--csv|--spectrum [--window W]] --stdout CAPTURE\n"
            "       orvant-export --table [--json|--stats] CAPTURE|FOLDER...\n";
 }
 
@@ -88,7 +131,8 @@ ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args)
     ParsedBatchArgs parsed;
     const CommandWords words = commandWords(args, kValueOptions);
     if (words.valueMissing) {
-        parsed.usageError = *words.valueMissing + " needs a folder";
+        parsed.usageError = *words.valueMissing
+            + (*words.valueMissing == "--window" ? " needs a window name" : " needs a folder");
         return parsed;
     }
     parsed.usageError = readWords(words.words, parsed);
@@ -129,14 +173,21 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "               data file: 733 x 585 pixels, the graticule and the curve in\n"
           "               black, as the viewer shows the capture loaded first after\n"
           "               its start (not in a build without the viewer)\n"
-          "               --csv and --png together write both.\n"
+          "  --spectrum   write the spectrum as \"<capture file name> spectrum.csv\"\n"
+          "               instead of the data file: bin,frequency_hz,level_vrms,\n"
+          "               level_dbv,level_dbfs, one row per bin (0 to 256), RMS levels\n"
+          "               scaled by the settings the capture holds\n"
+          "  --window W   with --spectrum: the window, rectangular, hann (without\n"
+          "               --window), flat-top or blackman-harris\n"
+          "               --csv, --png and --spectrum together write all they name.\n"
           "  --stdout     write the lines of exactly one capture (its data file, or\n"
-          "               with --csv its CSV) to standard output instead (not\n"
-          "               together with --to or --png)\n"
+          "               with --csv its CSV, with --spectrum its spectrum) to\n"
+          "               standard output instead (not together with --to or --png)\n"
           "  --table      write the captures table to standard output instead, as CSV:\n"
           "               one row per capture (a folder stands for the files it holds,\n"
           "               sorted by name), with its file, time, size, load error, the\n"
-          "               25 settings, the scale and the measurements\n"
+          "               25 settings, the scale, the measurements and the distortion\n"
+          "               figures of the Hann spectrum\n"
           "  --json       with --table: the table as JSON, an array of objects\n"
           "  --stats      with --table: n, mean, sd, min and max of each measurement\n"
           "               column per unit, as CSV\n"

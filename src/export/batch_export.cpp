@@ -4,6 +4,7 @@
 #include "capture/load_path.h"
 #include "export/curve_csv.h"
 #include "export/folder_run.h"
+#include "export/spectrum_csv.h"
 #include "shared/durable_chunk.h"
 #include "shared/folders.h"
 
@@ -43,13 +44,15 @@ struct BatchCapture
 {
     FreshCapture fresh;
     ExportTime time;
+    WindowFunction window;
 };
 
-BatchCapture loadOf(std::string_view capture, const BatchIo &io)
+BatchCapture loadOf(std::string_view capture, const BatchOptions &options, const BatchIo &io)
 {
     BatchStages stages(io.err, capture);
     const ExportTime time = ExportTime::at(io.now());
-    return {loadFreshCapture(pathFromText(std::string(capture)), stages), time};
+    return {loadFreshCapture(pathFromText(std::string(capture)), stages), time,
+            options.spectrum.value_or(WindowFunction::Hann)};
 }
 
 // The bytes of one output; none when the picture could not be made.
@@ -60,6 +63,9 @@ std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loa
     switch (output) {
     case BatchOutput::Csv:
         return curveCsv(state.curveTable, shownScale(state.shown.values()));
+    case BatchOutput::Spectrum:
+        return spectrumCsv(
+            spectrumOf(state.curveTable, shownScale(state.shown.values()), loaded.window));
     case BatchOutput::Picture:
         if (std::string png = io.picture(state.curveTable); !png.empty())
             return png;
@@ -73,7 +79,7 @@ std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loa
 int exportToStdout(const BatchOptions &options, const BatchIo &io)
 {
     const std::string &capture = options.captures.front();
-    const BatchCapture loaded = loadOf(capture, io);
+    const BatchCapture loaded = loadOf(capture, options, io);
     if (loaded.fresh.error) {
         reportLoadError(io.err, capture, *loaded.fresh.error);
         return kBatchFailed;
@@ -89,10 +95,11 @@ int exportToStdout(const BatchOptions &options, const BatchIo &io)
 }
 
 // Returns false when the capture failed before its chunk is committed.
-bool addCapture(FolderRun &run, const std::string &capture, const std::vector<BatchOutput> &outputs,
+bool addCapture(FolderRun &run, const std::string &capture, const BatchOptions &options,
                 const BatchIo &io)
 {
-    const BatchCapture loaded = loadOf(capture, io);
+    const std::vector<BatchOutput> outputs = batchOutputsOf(options);
+    const BatchCapture loaded = loadOf(capture, options, io);
     if (loaded.fresh.error) {
         reportLoadError(io.err, capture, *loaded.fresh.error);
         return false;
@@ -115,10 +122,9 @@ int exportToFolder(const BatchOptions &options, const BatchIo &io)
     removeLeftAsideFiles(folder);
     const std::unique_ptr<ChunkSync> ownSync = io.sync ? nullptr : makeChunkSync(defaultSyncCall());
     FolderRun run(folder, io.out, io.err, io.sync ? *io.sync : *ownSync, io.chunkSize);
-    const std::vector<BatchOutput> outputs = batchOutputsOf(options);
     bool allWritten = true;
     for (const std::string &capture : options.captures) {
-        allWritten = addCapture(run, capture, outputs, io) && allWritten;
+        allWritten = addCapture(run, capture, options, io) && allWritten;
         if (run.chunkFull())
             allWritten = run.commit() && allWritten;
     }
@@ -129,13 +135,15 @@ int exportToFolder(const BatchOptions &options, const BatchIo &io)
 
 std::vector<BatchOutput> batchOutputsOf(const BatchOptions &options)
 {
-    if (!options.csv && !options.png)
+    if (!options.csv && !options.png && !options.spectrum)
         return {BatchOutput::DataFile};
     std::vector<BatchOutput> outputs;
     if (options.csv)
         outputs.push_back(BatchOutput::Csv);
     if (options.png)
         outputs.push_back(BatchOutput::Picture);
+    if (options.spectrum)
+        outputs.push_back(BatchOutput::Spectrum);
     return outputs;
 }
 

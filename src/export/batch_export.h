@@ -2,6 +2,7 @@
 
 #include "export/batch_output.h"
 #include "export/fresh_capture.h"
+#include "measure/spectrum.h"
 
 #include <chrono>
 #include <cstddef>
@@ -21,6 +22,7 @@ struct BatchOptions
     bool toStdout = false; // --stdout
     bool csv = false; // --csv
     bool png = false; // --png
+    std::optional<WindowFunction> spectrum; // --spectrum [--window NAME]
     std::vector<std::string> captures;
 };
 

@@ -13,6 +13,8 @@ std::string_view batchOutputSuffix(BatchOutput output)
         return ".csv";
     case BatchOutput::Picture:
         return ".png";
+    case BatchOutput::Spectrum:
+        return " spectrum.csv";
     case BatchOutput::DataFile:
         break;
     }
@@ -21,7 +23,8 @@ std::string_view batchOutputSuffix(BatchOutput output)
 
 bool isLeftAsideOutput(const std::string &fileName)
 {
-    for (const BatchOutput output : {BatchOutput::DataFile, BatchOutput::Csv, BatchOutput::Picture})
+    for (const BatchOutput output :
+         {BatchOutput::DataFile, BatchOutput::Csv, BatchOutput::Picture, BatchOutput::Spectrum})
         if (isAsideName(fileName, batchOutputSuffix(output)))
             return true;
     return false;

@@ -7,15 +7,15 @@
 namespace orvant {
 
 // What a capture is written as: the data file unless --csv or --png ask for others.
-enum class BatchOutput { DataFile, Csv, Picture };
+enum class BatchOutput { DataFile, Csv, Picture, Spectrum };
 
-// "<capture file name> Data File.txt", "<capture file name>.csv" or
-// "<capture file name>.png": the name without its folder and without a final ".log"
-// in any letter case.
+// "<capture file name> Data File.txt", "<capture file name>.csv",
+// "<capture file name>.png" or "<capture file name> spectrum.csv": the name without
+// its folder and without a final ".log" in any letter case.
 std::string batchOutputName(const std::filesystem::path &capture,
                             BatchOutput output = BatchOutput::DataFile);
 
-// " Data File.txt", ".csv" or ".png".
+// " Data File.txt", ".csv", ".png" or " spectrum.csv".
 std::string_view batchOutputSuffix(BatchOutput output);
 
 // True for a file an interrupted run of the batch left aside.

@@ -1,23 +1,9 @@
 #include "export/curve_csv.h"
 
 #include "shared/curve_sample.h"
-
-#include <array>
-#include <charconv>
+#include "shared/shortest_number.h"
 
 namespace orvant {
-
-namespace {
-
-// Shortest text that reads back as exactly the same number.
-template<typename Number> void appendNumber(std::string &out, Number value)
-{
-    std::array<char, 32> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), result.ptr);
-}
-
-} // namespace
 
 std::string curveCsv(const CurveTable &curve, const ShownScale &scale)
 {
@@ -25,15 +11,15 @@ std::string curveCsv(const CurveTable &curve, const ShownScale &scale)
     csv.reserve(kSampleCount * 48);
     for (int k = 1; k <= kSampleCount; ++k) {
         const int value = curve.at(k).sampleValue;
-        appendNumber(csv, k);
+        appendShortest(csv, k);
         csv += ',';
         if (scale.time.perDivision)
-            appendNumber(csv, sampleSeconds(k, scale.time));
+            appendShortest(csv, sampleSeconds(k, scale.time));
         csv += ',';
-        appendNumber(csv, value);
+        appendShortest(csv, value);
         csv += ',';
         if (scale.volts.perDivision)
-            appendNumber(csv, sampleVolts(value, scale.volts));
+            appendShortest(csv, sampleVolts(value, scale.volts));
         csv += "\r\n";
     }
     return csv;

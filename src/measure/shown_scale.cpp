@@ -152,7 +152,8 @@ std::string engineering(double value, std::string_view unit)
         return "\u2014";
     // Rounding first lets 999.7 m become 1 and take the next prefix.
     const double rounded = threeDigits(value);
-    const bool takesPrefix = unit != "div" && unit != "%";
+    // Ratios and counts read best without a prefix: "-0.5 dB", not "-500 mdB".
+    const bool takesPrefix = unit == "V" || unit == "s" || unit == "Hz";
     if (rounded == 0.0 || !takesPrefix)
         return plainNumber(rounded) + " " + std::string(unit);
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));

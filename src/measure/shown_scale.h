@@ -51,7 +51,8 @@ double sampleSeconds(int k, const AxisScale &time); // from the graticule's left
 
 // "12.5 mV", "1.25 kHz", "-3 div", "0 s": engineering notation with SI prefixes
 // (p n µ m - k M G; µ is U+00B5 in UTF-8), 3 significant digits, trailing zeros dropped;
-// unit "V", "s", "Hz", "%", "div" (div and % never take a prefix). Not a finite number: "—".
+// unit "V", "s", "Hz" take a prefix; "%", "div", "dB", "dBV", "dBFS", "bits" and
+// "cycles/div" never do. Not a finite number: "—".
 std::string engineering(double value, std::string_view unit);
 
 // A reading on an axis: the value with "V"/"s" or "div", then the axis's marks.

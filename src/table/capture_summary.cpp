@@ -116,8 +116,9 @@ CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::strin
         return summary;
     }
     summary.settings = stages.settings;
-    summary.measurements
-        = scaledMeasurements(measureCurve(state->curveTable), shownScale(summary.settings.values));
+    const ShownScale scale = shownScale(summary.settings.values);
+    summary.measurements = scaledMeasurements(measureCurve(state->curveTable), scale);
+    summary.distortion = distortionOf(state->curveTable, scale);
     return summary;
 }
 

@@ -2,6 +2,7 @@
 
 #include "capture/load_error.h"
 #include "measure/curve_measurements.h"
+#include "measure/distortion.h"
 #include "shared/shown_settings.h"
 
 #include <cstdint>
@@ -29,6 +30,7 @@ struct CaptureSummary
     std::optional<LoadError> error;
     DecodedSettings settings;
     ScaledMeasurements measurements;
+    std::optional<DistortionFigures> distortion; // none without a tone above DC
 };
 
 // Reads, decodes and measures `capture`; `file` is what the row's file column says.

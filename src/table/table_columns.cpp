@@ -3,7 +3,6 @@
 #include "measure/shown_scale.h"
 
 #include <array>
-#include <charconv>
 
 namespace orvant {
 
@@ -39,7 +38,28 @@ constexpr std::array<TableColumn, 14> kTrailing {{
 // tableCell() reads the trailing columns by their place in this order.
 static_assert(kTrailing.size() == 14);
 
-using Columns = std::array<TableColumn, kLeading.size() + kSettingsColumns + kTrailing.size()>;
+// Distortion and noise from the Hann spectrum, then which of them are bounds.
+constexpr std::array<TableColumn, 9> kSpectral {{
+    {"fundamental_hz", true, ColumnUnit::Hertz},
+    {"fundamental_level_vrms", true, ColumnUnit::Voltage},
+    {"thd_db", true, ColumnUnit::Decibel},
+    {"thd_n_db", true, ColumnUnit::Decibel},
+    {"snr_db", true, ColumnUnit::Decibel},
+    {"sinad_db", true, ColumnUnit::Decibel},
+    {"sfdr_db", true, ColumnUnit::Decibel},
+    {"enob_bits", true, ColumnUnit::Bits},
+    {"limits", false, ColumnUnit::None},
+}};
+
+// The figures of the bound columns, in the columns' order.
+constexpr std::array<DistortionFigure, 6> kBoundFigures {
+    DistortionFigure::Thd,   DistortionFigure::ThdPlusNoise, DistortionFigure::Snr,
+    DistortionFigure::Sinad, DistortionFigure::Sfdr,         DistortionFigure::Enob,
+};
+constexpr std::size_t kFirstBoundColumn = 2;
+
+constexpr std::size_t kFirstSpectralColumn = kLeading.size() + kSettingsColumns + kTrailing.size();
+using Columns = std::array<TableColumn, kFirstSpectralColumn + kSpectral.size()>;
 
 // The settings columns take the parameters' names, between the file's and the scale's.
 const Columns &columns()
@@ -52,6 +72,8 @@ const Columns &columns()
         for (const Parameter parameter : kAllParameters)
             made[at++] = {parameterName(parameter), false, ColumnUnit::None};
         for (const TableColumn &column : kTrailing)
+            made[at++] = column;
+        for (const TableColumn &column : kSpectral)
             made[at++] = column;
         return made;
     }();
@@ -73,18 +95,58 @@ std::optional<double> secondsPerDivision(const SettingValues &values)
     return values[Parameter::X10Mag] == setting::kOn ? perDivision / 10.0 : perDivision;
 }
 
+// "thd_db;enob_bits": the columns whose value is a bound.
+std::string boundColumns(const DistortionFigures &figures)
+{
+    std::string names;
+    for (std::size_t i = 0; i < kBoundFigures.size(); ++i) {
+        if (!figures.isBound(kBoundFigures[i]))
+            continue;
+        if (!names.empty())
+            names += ';';
+        names += kSpectral[kFirstBoundColumn + i].name;
+    }
+    return names;
+}
+
+TableCell spectralCell(const CaptureSummary &summary, std::size_t index)
+{
+    if (!summary.distortion)
+        return TableCell::empty(); // no tone above DC
+    const DistortionFigures &f = *summary.distortion;
+    switch (index) {
+    case 0:
+        return shownScale(summary.settings.values).time.perDivision
+            ? TableCell::of(f.fundamentalFrequency)
+            : TableCell::empty();
+    case 1:
+        return TableCell::of(f.fundamentalLevel);
+    case 2:
+        return TableCell::of(f.thdDb);
+    case 3:
+        return TableCell::of(f.thdPlusNoiseDb);
+    case 4:
+        return TableCell::of(f.snrDb);
+    case 5:
+        return TableCell::of(f.sinadDb);
+    case 6:
+        return TableCell::of(f.sfdrDb);
+    case 7:
+        return TableCell::of(f.enobBits);
+    case 8: {
+        std::string names = boundColumns(f);
+        return names.empty() ? TableCell::empty() : TableCell::of(std::move(names));
+    }
+    default:
+        return TableCell::empty();
+    }
+}
+
 } // namespace
 
 std::span<const TableColumn> tableColumns()
 {
     return columns();
-}
-
-std::string shortestNumber(double value)
-{
-    std::array<char, 32> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
 }
 
 std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary)
@@ -99,6 +161,10 @@ std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary
         return "Hz";
     case ColumnUnit::Percent:
         return "%";
+    case ColumnUnit::Decibel:
+        return "dB";
+    case ColumnUnit::Bits:
+        return "bits";
     case ColumnUnit::None:
         break;
     }
@@ -138,6 +204,8 @@ TableCell tableCell(const CaptureSummary &summary, std::size_t column)
         std::string text = summary.settings.text(kAllParameters[column - kLeading.size()]);
         return text.empty() ? TableCell::empty() : TableCell::of(std::move(text));
     }
+    if (column >= kFirstSpectralColumn)
+        return spectralCell(summary, column - kFirstSpectralColumn);
     const ShownScale scale = shownScale(summary.settings.values);
     const ScaledMeasurements &m = summary.measurements;
     switch (column - kLeading.size() - kSettingsColumns) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/shortest_number.h"
 #include "table/capture_summary.h"
 
 #include <span>
@@ -30,6 +31,8 @@ enum class ColumnUnit {
     Time, // the row's time_unit
     Hertz,
     Percent,
+    Decibel,
+    Bits,
 };
 
 struct TableColumn
@@ -41,7 +44,7 @@ struct TableColumn
 
 // Every column in its order: file, modified, size_bytes, error, error_text, the 25
 // settings by name, channel, volts_per_div, seconds_per_div, voltage_unit, time_unit,
-// then the measurements.
+// the measurements, then the distortion figures and the names of those that are bounds.
 std::span<const TableColumn> tableColumns();
 
 // The row of one capture, a cell per column.
@@ -49,10 +52,8 @@ std::vector<TableCell> tableRow(const CaptureSummary &summary);
 // One cell of it, column `column` of tableColumns().
 TableCell tableCell(const CaptureSummary &summary, std::size_t column);
 
-// The unit a measurement column's cell of this row is in: "V", "div", "s", "Hz", "%".
+// The unit a measurement column's cell of this row is in: "V", "div", "s", "Hz", "%",
+// "dB", "bits".
 std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary);
-
-// The shortest text that reads back as exactly `value`.
-std::string shortestNumber(double value);
 
 } // namespace orvant

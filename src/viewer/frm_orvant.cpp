@@ -12,6 +12,7 @@
 #include "viewer/measuring_tools.h"
 #include "viewer/navigation.h"
 #include "viewer/settings_panel.h"
+#include "viewer/spectrum_tool.h"
 #include "viewer/start_centring.h"
 #include "widgets/click_label.h"
 #include "widgets/form_tracker.h"
@@ -47,6 +48,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
     , tables_(new CapturesTableTool(
           platform_, folders_, *c_.filDatei, *measuring_,
           [this](const std::string &name) { filDatei_Click(name); }, this))
+    , spectrum_(new SpectrumTool(state_, *measuring_, this))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));

@@ -15,6 +15,7 @@ namespace orvant {
 
 class CaptureOpener;
 class CapturesTableTool;
+class SpectrumTool;
 class FormTracker;
 class FrmBackground;
 class LoadSequence;
@@ -89,6 +90,7 @@ private:
     MeasuringTools *measuring_ = nullptr;
     CaptureOpener *opener_ = nullptr;
     CapturesTableTool *tables_ = nullptr;
+    SpectrumTool *spectrum_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

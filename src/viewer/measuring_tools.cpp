@@ -96,6 +96,7 @@ void MeasuringTools::refresh()
     if (window_ && window_->isVisible())
         window_->showMeasurements(fileNameText(captureName_),
                                   measurementTexts(measureCurve(state_.curveTable), shown));
+    emit refreshed();
 }
 
 void MeasuringTools::showMeasurementsWindow()
@@ -126,11 +127,11 @@ void MeasuringTools::saveCsv()
     save("Save Curve as CSV", ".csv", "CSV files (*.csv)", curveCsv(state_.curveTable, scale()));
 }
 
-void MeasuringTools::save(const char *title, const char *extension, const char *filter,
+void MeasuringTools::save(const char *title, const char *suffix, const char *filter,
                           const std::string &content)
 {
-    const std::string suggested = pathText(
-        folders_.exportFolder() / pathFromText(outputBaseName(captureName_) + extension));
+    const std::string suggested
+        = pathText(folders_.exportFolder() / pathFromText(outputBaseName(captureName_) + suffix));
     const auto chosen = platform_.askSaveFileName(title, suggested, filter);
     if (!chosen)
         return;

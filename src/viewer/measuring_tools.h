@@ -39,15 +39,24 @@ public:
     // An entry of the plot's context menu for another tool, with its key.
     QAction *addMenuEntry(const QString &text, const QKeySequence &key);
 
-private:
+    // The scale of the settings as shown, and the name of the capture loaded last.
     ShownScale scale() const;
+    const std::string &captureName() const { return captureName_; }
+    // Asks where to save `content`, offering "<capture name><suffix>" in the export
+    // folder, and writes it there; a failure is told in a message.
+    void save(const char *title, const char *suffix, const char *filter,
+              const std::string &content);
+
+signals:
+    // After every refresh: what other tools show follows the plot.
+    void refreshed();
+
+private:
     QAction *addAction(const QString &text, void (MeasuringTools::*slot)());
     void showMeasurementsWindow();
     void copyPicture();
     void savePicture();
     void saveCsv();
-    void save(const char *title, const char *extension, const char *filter,
-              const std::string &content);
 
     const VarGlobal &state_;
     Platform &platform_;

@@ -41,7 +41,8 @@ TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
 TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
 {
     const std::string kTableAlone
-        = "--table writes to standard output alone (not with --csv, --png, --stdout or --to)";
+        = "--table writes to standard output alone (not with --csv, --png, --spectrum, --stdout or "
+          "--to)";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no capture given"},
         {{"--csv"}, "no capture given"},
@@ -63,6 +64,16 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
         {{"--table", "--csv", "a"}, kTableAlone},
         {{"--table", "--to", "f", "a"}, kTableAlone},
         {{"--table", "--stdout", "a"}, kTableAlone},
+        {{"--table", "--spectrum", "a"}, kTableAlone},
+        {{"--window", "hann", "a"}, "--window needs --spectrum"},
+        {{"--spectrum", "a", "--window"}, "--window needs a window name"},
+        {{"--spectrum", "--window", "hann", "--window=hann", "a"}, "--window given twice"},
+        {{"--spectrum", "--window", "Hann", "a"},
+         "--window takes rectangular, hann, flat-top or blackman-harris, not Hann"},
+        {{"--spectrum", "--window", "flattop", "a"},
+         "--window takes rectangular, hann, flat-top or blackman-harris, not flattop"},
+        {{"--stdout", "--csv", "--spectrum", "a"},
+         "--stdout writes one output: --csv or --spectrum, not both"},
     };
     for (const auto &[args, error] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -90,6 +101,25 @@ TEST(BatchCommandLine, TheTableAndItsFormats)
     }
     EXPECT_EQ(parseBatchArgs({"--table", "f", "a.log"}).options.captures,
               (std::vector<std::string> {"f", "a.log"}));
+}
+
+TEST(BatchCommandLine, TheSpectrumAndItsWindow)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::optional<WindowFunction>>> cases = {
+        {{"a"}, std::nullopt},
+        {{"--spectrum", "a"}, WindowFunction::Hann},
+        {{"--spectrum", "--window", "rectangular", "a"}, WindowFunction::Rectangular},
+        {{"a", "--window=flat-top", "--spectrum"}, WindowFunction::FlatTop},
+        {{"--window", "blackman-harris", "--spectrum", "--stdout", "a"},
+         WindowFunction::BlackmanHarris},
+    };
+    for (const auto &[args, window] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const ParsedBatchArgs parsed = parseBatchArgs(args);
+        ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
+        EXPECT_EQ(parsed.options.spectrum, window);
+        EXPECT_EQ(parsed.options.captures, (std::vector<std::string> {"a"}));
+    }
 }
 
 TEST(BatchCommandLine, HelpAndVersionNeedNoCapture)

@@ -18,7 +18,8 @@ import sys
 import tempfile
 
 MEASUREMENTS = ["maximum", "minimum", "peak_to_peak", "mean", "rms", "frequency_hz",
-                "period", "duty_cycle_percent"]
+                "period", "duty_cycle_percent", "fundamental_hz", "fundamental_level_vrms",
+                "thd_db", "thd_n_db", "snr_db", "sinad_db", "sfdr_db", "enob_bits"]
 
 
 def fail(message):
@@ -32,8 +33,12 @@ def run(program, *args):
 
 
 def unit_of(row, column):
-    if column == "frequency_hz":
+    if column in ("frequency_hz", "fundamental_hz"):
         return "Hz"
+    if column.endswith("_db"):
+        return "dB"
+    if column == "enob_bits":
+        return "bits"
     if column == "duty_cycle_percent":
         return "%"
     return row["time_unit"] if column == "period" else row["voltage_unit"]

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
+#include <numbers>
 #include <thread>
 
 namespace orvant::test {
@@ -56,7 +58,7 @@ protected:
 TEST_F(TableTest, ColumnsInTheirOrder)
 {
     const auto columns = tableColumns();
-    ASSERT_EQ(columns.size(), 44u);
+    ASSERT_EQ(columns.size(), 53u);
     EXPECT_EQ(csvHeader().substr(0, 47), "file,modified,size_bytes,error,error_text,CH 1 ");
     EXPECT_EQ(columns[5].name, "CH 1 VOLTS/DIV");
     EXPECT_EQ(columns[29].name, "BYTE COUNT");
@@ -64,6 +66,10 @@ TEST_F(TableTest, ColumnsInTheirOrder)
     EXPECT_EQ(columns[43].name, "clipped");
     EXPECT_TRUE(columns[2].numeric && columns[3].numeric && !columns[4].numeric);
     EXPECT_FALSE(columns[43].numeric);
+    EXPECT_EQ(columns[44].name, "fundamental_hz");
+    EXPECT_EQ(columns[51].name, "enob_bits");
+    EXPECT_EQ(columns[52].name, "limits");
+    EXPECT_FALSE(columns[52].numeric);
 }
 
 TEST_F(TableTest, RowsOfCapturesWithAndWithoutScale)
@@ -101,7 +107,8 @@ TEST_F(TableTest, RowsOfCapturesWithAndWithoutScale)
           {"period", "0.001"},
           {"duty_cycle_percent", "50"},
           {"clipped", "false"},
-          {"BYTE COUNT", "1024"}}},
+          {"BYTE COUNT", "1024"},
+          {"limits", ""}}},
         {"none.log",
          noScale,
          {{"CH 1 VOLTS/DIV", ""},
@@ -113,14 +120,16 @@ TEST_F(TableTest, RowsOfCapturesWithAndWithoutScale)
           {"maximum", "1.9801980198019802"},
           {"frequency_hz", ""},
           {"period", "1"},
-          {"duty_cycle_percent", "50"}}},
+          {"duty_cycle_percent", "50"},
+          {"fundamental_hz", ""}}},
         {"xy.log",
          xy,
          {{"XY", "ON"},
           {"seconds_per_div", "0.001"},
           {"time_unit", "div"},
           {"frequency_hz", ""},
-          {"period", "1"}}},
+          {"period", "1"},
+          {"fundamental_hz", ""}}},
         {"x10.log",
          magnified,
          {{"X10 MAG", "ON"},
@@ -137,6 +146,27 @@ TEST_F(TableTest, RowsOfCapturesWithAndWithoutScale)
         for (const auto &[column, text] : c.expected)
             EXPECT_EQ(row.at(column), text) << c.name << " " << column;
     }
+}
+
+TEST_F(TableTest, DistortionOfASquareWave)
+{
+    // 1 kHz, 1.98 V: the odd harmonics 3 to 9 of a square, 1/n each, give
+    // 10 log10(1/9 + 1/25 + 1/49 + 1/81) = -7.36 dB; its fundamental is 4/pi of the
+    // amplitude, as RMS 1.78 V.
+    const auto row = cells(summarizeCapture(write("square.log", square()), "square.log"));
+    EXPECT_NEAR(std::stod(row.at("fundamental_hz")), 1000, 10);
+    EXPECT_NEAR(std::stod(row.at("fundamental_level_vrms")),
+                4 / std::numbers::pi * 1.98 / std::sqrt(2), 0.02);
+    EXPECT_NEAR(std::stod(row.at("thd_db")), -7.36, 0.5);
+    EXPECT_NEAR(std::stod(row.at("sinad_db")), -std::stod(row.at("thd_n_db")), 1e-12);
+    EXPECT_NEAR(std::stod(row.at("enob_bits")), (std::stod(row.at("sinad_db")) - 1.76) / 6.02,
+                1e-12);
+    EXPECT_EQ(row.at("limits"), "");
+    // A flat line has no tone: every spectral cell is empty.
+    CaptureBuilder flat;
+    const auto none = cells(summarizeCapture(write("flat.log", flat), "flat.log"));
+    for (const char *column : {"fundamental_hz", "thd_db", "enob_bits", "limits"})
+        EXPECT_EQ(none.at(column), "") << column;
 }
 
 TEST_F(TableTest, AFailedLoadKeepsOnlyTheFilesFactsAndTheError)
