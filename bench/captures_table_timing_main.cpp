@@ -21,8 +21,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <malloc.h>
 #include <fstream>
+#include <malloc.h>
 #include <string>
 
 namespace {
