@@ -1,6 +1,9 @@
 // The measurements of one load: measureCurve and the texts of the Measurements window,
 // on a noisy sine (many mid-level crossings) and a flat line. Target: 50 µs or less.
+// The spectrum and distortion of one load (the Hann spectrum and its figures): 15 µs
+// or less.
 #include "measure/curve_measurements.h"
+#include "measure/distortion.h"
 #include "shared/curve_sample.h"
 
 #include <benchmark/benchmark.h>
@@ -59,6 +62,18 @@ void BM_MeasurementsFlatLine(benchmark::State &state)
     measurementsPerLoad(state, CurveTable {});
 }
 BENCHMARK(BM_MeasurementsFlatLine)->Unit(benchmark::kMicrosecond);
+
+void BM_SpectrumAndDistortion(benchmark::State &state)
+{
+    const CurveTable curve = noisySine();
+    const SettingValues labels = shownLabels();
+    for (auto _ : state) {
+        const auto analysis
+            = analyseDistortion(spectrumOf(curve, shownScale(labels), WindowFunction::Hann));
+        benchmark::DoNotOptimize(analysis);
+    }
+}
+BENCHMARK(BM_SpectrumAndDistortion)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,7 +1,8 @@
 // Grabs the windows as a user sees them, for a pixel comparison before and after
 // a change that must not change what is shown: the main window after three loads
 // in three colours, the override dialog of SEC/DIV, the main window with a value
-// chosen there (red) and a fourth load over it, and the background window.
+// chosen there (red) and a fourth load over it, the background window, and the
+// captures table and the spectrum (pictures for the README).
 // Everything goes through the controls, as a user's clicks would.
 // Runs offscreen: QT_QPA_PLATFORM=offscreen window_grabs <empty root folder> <out folder>
 #include "fake_platform.h"
@@ -10,6 +11,7 @@
 #include "viewer/captures_table_window.h"
 #include "viewer/frm_orvant.h"
 #include "viewer/sample_captures.h"
+#include "viewer/spectrum_window.h"
 #include "widgets/look_and_feel.h"
 #include "widgets/plot_cursors.h"
 
@@ -129,6 +131,16 @@ int main(int argc, char **argv)
     clickOption(window, "optBack");
     saved = save(topLevel("frmBackground"), out / "background.png") && saved;
     saved = save(&window, out / "main-with-background.png") && saved;
+
+    // The spectrum of the sine, last: a load of its own.
+    clickOption(window, "optBack");
+    clickFile(window, 3);
+    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+        if (action->text().startsWith(QStringLiteral("Spectrum")))
+            action->trigger();
+    }
+    settle();
+    saved = save(window.findChild<orvant::SpectrumWindow *>(), out / "spectrum.png") && saved;
     std::printf("%s, %zu messages\n", saved ? "saved" : "NOT saved", platform.messages.size());
     return saved ? 0 : 1;
 }

@@ -5,7 +5,10 @@
 #include "widgets/plot_cursors.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QImage>
+#include <QPushButton>
+#include <QRegularExpression>
 
 #include <sstream>
 
@@ -61,6 +64,61 @@ TEST_F(Measuring, MeasurementsWindowFollowsLoadsAndOverridesOfTheScale)
     clickFile("sine.log"); // a flat line: no period
     EXPECT_EQ(measurement("Period"), QString::fromUtf8("\u2014"));
     EXPECT_EQ(topLevel(QStringLiteral("measurements"))->findChild<QLabel *>()->text(), "sine.log");
+}
+
+TEST_F(Measuring, SpectrumFollowsLoadsAndOverridesAndLeavesThePicture)
+{
+    start();
+    refreshFileList();
+    clickFile("square.log");
+    const QImage picture = plot().image();
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    settle();
+    QWidget *spectrum = topLevel(QStringLiteral("spectrum"));
+    ASSERT_TRUE(spectrum && spectrum->isVisible());
+    const auto shown = [spectrum](const QString &name) {
+        const auto *label = spectrum->findChild<QLabel *>(name);
+        return label ? label->text() : QString();
+    };
+    // A square of 50 samples a period at 1 mS a division: 1 kHz, its odd harmonics.
+    EXPECT_EQ(shown(QStringLiteral("figure(Fundamental)")), QString::fromUtf8("1 kHz"));
+    // About -7.36 dB, the harmonics 3 to 9 of 1/n each; a reading, no bound.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^-7\\.[2-4]\\d? dB$"))
+                    .match(shown(QStringLiteral("figure(THD)")))
+                    .hasMatch())
+        << shown(QStringLiteral("figure(THD)")).toStdString();
+    auto *spectrumPlot = spectrum->findChild<QWidget *>(QStringLiteral("spectrumPlot"));
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(spectrumPlot, Qt::Key_Right);
+    EXPECT_TRUE(shown(QStringLiteral("spectrumReadout")).startsWith(QStringLiteral("977 Hz, ")));
+    const auto *readout = spectrum->findChild<QLabel *>(QStringLiteral("spectrumReadout"));
+    EXPECT_EQ(readout->accessibleName(), QStringLiteral("Readout ") + readout->text());
+
+    overrideByClicks(109, 16); // 10 mS per division: every frequency a tenth
+    EXPECT_TRUE(shown(QStringLiteral("spectrumReadout")).startsWith(QStringLiteral("97.7 Hz, ")));
+    EXPECT_EQ(shown(QStringLiteral("figure(Fundamental)")), QString::fromUtf8("100 Hz"));
+    auto *windows = spectrum->findChild<QComboBox *>();
+    windows->setCurrentIndex(2);
+    emit windows->activated(2); // flat top, as a choice by the user
+    EXPECT_EQ(shown(QStringLiteral("figure(Fundamental)")), QString::fromUtf8("100 Hz"));
+    EXPECT_EQ(plot().image(), picture); // nothing of it drawn into the plot
+
+    platform.saveAnswer = (temp.path() / "spectrum.csv").string();
+    QTest::mouseClick(spectrum->findChild<QPushButton *>(QStringLiteral("saveSpectrum")),
+                      Qt::LeftButton);
+    ASSERT_EQ(platform.saveQuestions.size(), 1u);
+    EXPECT_EQ(platform.saveQuestions[0].text,
+              (folders.exportFolder() / "square spectrum.csv").string());
+    std::istringstream csv(readFile(*platform.saveAnswer));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "bin,frequency_hz,level_vrms,level_dbv,level_dbfs\r");
+    std::getline(csv, line);
+    EXPECT_EQ(line.substr(0, 4), "0,0,");
+
+    clickFile("sine.log"); // a flat line: no tone
+    EXPECT_EQ(shown(QStringLiteral("figure(Fundamental)")), QString::fromUtf8("\u2014"));
+    EXPECT_EQ(shown(QStringLiteral("figure(SINAD)")), QString::fromUtf8("\u2014"));
 }
 
 TEST_F(Measuring, CursorsNeverTouchThePictureAndTheReadoutFollowsTheScale)
