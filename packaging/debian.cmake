@@ -39,8 +39,9 @@ install(FILES ${debian_dir}/copyright ${changelog_gz}
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvant
   PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
   COMPONENT debian EXCLUDE_FROM_ALL)
+# The programs and their files (the Python module is a component of its own).
 set(CPACK_INSTALL_CMAKE_PROJECTS
-  "${CMAKE_BINARY_DIR};orvant;ALL;/"
+  "${CMAKE_BINARY_DIR};orvant;Unspecified;/"
   "${CMAKE_BINARY_DIR};orvant;debian;/")
 
 set(CPACK_GENERATOR DEB)

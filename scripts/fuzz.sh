@@ -19,7 +19,7 @@ generator=()
 [ -f "$build/CMakeCache.txt" ] || generator=(-G Ninja)
 cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVANT_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ -DORVANT_FUZZ=ON -DORVANT_BUILD_VIEWER=OFF \
-  -DORVANT_BUILD_TESTS=OFF -DORVANT_BUILD_BENCH=OFF >/dev/null
+  -DORVANT_BUILD_TESTS=OFF -DORVANT_BUILD_BENCH=OFF -DORVANT_BUILD_PYTHON=OFF >/dev/null
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

@@ -13,7 +13,8 @@ generator=()
 [ -f "$build/CMakeCache.txt" ] || generator=(-G Ninja)
 cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVANT_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$flags" \
-  -DORVANT_BUILD_BENCH=OFF -DORVANT_BUILD_TESTS=ON -DORVANT_BUILD_VIEWER=ON >/dev/null
+  -DORVANT_BUILD_BENCH=OFF -DORVANT_BUILD_TESTS=ON -DORVANT_BUILD_VIEWER=ON \
+  -DORVANT_BUILD_PYTHON=OFF >/dev/null
 cmake --build "$build" --parallel "${ORVANT_JOBS:-2}"
 
 # abort_on_error: a report ends the test with a signal, never a quiet exit code.

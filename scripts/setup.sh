@@ -14,7 +14,7 @@ packages=(
   appstream desktop-file-utils
   dpkg-dev file lintian
   libcli11-dev libeigen3-dev help2man clang-format-14
-  python3-numpy python3-scipy
+  python3-numpy python3-scipy python3-dev pybind11-dev python3-pandas python3-pytest
 )
 
 missing=()

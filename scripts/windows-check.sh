@@ -85,7 +85,7 @@ win=$build/orvant
 # No debug information: the binaries only run here, and it halves the build.
 cmake -S "$here" -B "$win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
-  -DORVANT_WERROR=ON -DORVANT_BUILD_VIEWER=OFF -DORVANT_BUILD_BENCH=OFF \
+  -DORVANT_WERROR=ON -DORVANT_BUILD_VIEWER=OFF -DORVANT_BUILD_BENCH=OFF -DORVANT_BUILD_PYTHON=OFF \
   -DCMAKE_FIND_ROOT_PATH="$gtest_prefix;$headers_prefix" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
   >/dev/null
 # The generators of the sample captures run under Wine during the build.

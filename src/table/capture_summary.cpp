@@ -96,7 +96,8 @@ std::string isoText(const FileTime &time)
     return text.data();
 }
 
-CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file)
+CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
+                             VarGlobal &state)
 {
     CaptureSummary summary;
     summary.file = std::move(file);
@@ -106,20 +107,25 @@ CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::strin
     if (const auto moment = std::filesystem::last_write_time(capture, error); !error)
         summary.modified = fileTimeOf(moment);
 
-    // Fresh for every capture, so that no row depends on another. The tables are large:
-    // one per thread, emptied each time rather than taken from the heap anew.
-    thread_local const auto state = std::make_unique<VarGlobal>();
-    *state = VarGlobal {};
+    state = VarGlobal {};
     SummaryStages stages;
-    if (loadCapture(capture, *state, stages) == LoadEnd::Failed) {
+    if (loadCapture(capture, state, stages) == LoadEnd::Failed) {
         summary.error = stages.error;
         return summary;
     }
     summary.settings = stages.settings;
     const ShownScale scale = shownScale(summary.settings.values);
-    summary.measurements = scaledMeasurements(measureCurve(state->curveTable), scale);
-    summary.distortion = distortionOf(state->curveTable, scale);
+    summary.measurements = scaledMeasurements(measureCurve(state.curveTable), scale);
+    summary.distortion = distortionOf(state.curveTable, scale);
     return summary;
+}
+
+CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file)
+{
+    // Fresh for every capture, so that no row depends on another. The tables are large:
+    // one per thread, emptied each time rather than taken from the heap anew.
+    thread_local const auto state = std::make_unique<VarGlobal>();
+    return summarizeInto(capture, std::move(file), *state);
 }
 
 } // namespace orvant

@@ -4,6 +4,7 @@
 #include "measure/curve_measurements.h"
 #include "measure/distortion.h"
 #include "shared/shown_settings.h"
+#include "shared/var_global.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -35,6 +36,10 @@ struct CaptureSummary
 
 // Reads, decodes and measures `capture`; `file` is what the row's file column says.
 CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file);
+// The same, the capture loaded into `state` as the first load of a fresh start (what
+// was there before is gone), for a caller that keeps it.
+CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
+                             VarGlobal &state);
 
 // "2026-12-10T17:27:46+01:00".
 std::string isoText(const FileTime &time);
