@@ -34,15 +34,21 @@ if(NOT gzip_result EQUAL 0)
   message(FATAL_ERROR "cannot compress packaging/changelog.Debian: ${gzip_result}")
 endif()
 
-# Only the package carries these two: `cmake --install` leaves them out.
+# Only the packages carry these two: `cmake --install` leaves them out. Each package has
+# its own copy, as Debian wants.
 install(FILES ${debian_dir}/copyright ${changelog_gz}
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvant
   PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
   COMPONENT debian EXCLUDE_FROM_ALL)
-# The programs and their files (the Python module is a component of its own).
 set(CPACK_INSTALL_CMAKE_PROJECTS
   "${CMAKE_BINARY_DIR};orvant;Unspecified;/"
   "${CMAKE_BINARY_DIR};orvant;debian;/")
+if(ORVANT_BUILD_PYTHON)
+  install(FILES ${debian_dir}/copyright ${changelog_gz}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/python3-orvant
+    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+    COMPONENT python-debian EXCLUDE_FROM_ALL)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvant)
@@ -74,4 +80,15 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Liberation Mono stands in for "Courier New"; Symbola draws the control pictures.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-symbola")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
 include(CPack)
+
+# The Python module's package, python3-orvant, from its own CPack configuration:
+# `cpack --config CPackPythonConfig.cmake` in the build folder.
+if(ORVANT_BUILD_PYTHON)
+  set(python_version ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR})
+  math(EXPR next_minor "${Python3_VERSION_MINOR} + 1")
+  set(python_next ${Python3_VERSION_MAJOR}.${next_minor})
+  configure_file(${debian_dir}/python3-orvant.cpack.in ${CMAKE_BINARY_DIR}/CPackPythonConfig.cmake
+    @ONLY)
+endif()

@@ -6,8 +6,9 @@
 #
 #   scripts/package.sh
 #
-# The package lands in build-package/ (ORVANT_PACKAGE_BUILD_DIR chooses another
-# folder, which is made anew); its path is the last line printed.
+# The packages land in build-package/ (ORVANT_PACKAGE_BUILD_DIR chooses another
+# folder, which is made anew): orvant, and python3-orvant where the build has the
+# Python module; the path of orvant's is the last line printed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANT_PACKAGE_BUILD_DIR:-$here/build-package}
@@ -24,4 +25,9 @@ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DORVANT_BUILD_BENCH=OFF
 cmake --build "$build" --parallel "$jobs"
 (cd "$build" && ctest --output-on-failure --label-regex '^core$' --parallel "$jobs" --timeout 120)
 (cd "$build" && cpack -G DEB)
+# The Python module's package, where the build made the module.
+if [ -f "$build/CPackPythonConfig.cmake" ]; then
+  (cd "$build" && cpack --config CPackPythonConfig.cmake)
+  ls "$build"/python3-orvant_*.deb
+fi
 ls "$build"/orvant_*.deb

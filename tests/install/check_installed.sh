@@ -45,4 +45,22 @@ env -u DISPLAY -u WAYLAND_DISPLAY HOME=$work/home "$prefix/bin/orvant-export" --
   "$work/home/ORVANT/ORVANT Output/"*.log >/dev/null || fail "orvant-export --csv --png"
 pictures=$(find "$work/home/ORVANT/ORVANT 4. Data" -name '*.png' | wc -l)
 [ "$pictures" -eq "$samples" ] || fail "$pictures pictures for $samples captures"
+# The Python module, where it is installed: Debian's Python imports it from there and
+# reads the samples as orvant-export does.
+site=$prefix/lib/python3/dist-packages
+if compgen -G "$site/orvant.cpython-*.so" >/dev/null; then
+  [ -f "$site/orvant.pyi" ] || fail "not installed: lib/python3/dist-packages/orvant.pyi"
+  HOME=$work/home PYTHONPATH=$site /usr/bin/python3 - "$prefix/bin/orvant-export" \
+      "$work/home/ORVANT/ORVANT Output" <<'PY' || fail "the installed Python module"
+import json, subprocess, sys
+import orvant
+program, folder = sys.argv[1], sys.argv[2]
+theirs = json.loads(subprocess.run([program, "--table", "--json", folder],
+                                   capture_output=True, check=True).stdout)
+ours = orvant.table(folder)
+assert ours == theirs, "orvant.table differs from orvant-export --table --json"
+assert orvant.load(ours[0]["file"]).values.shape == (512,)
+print("the installed module read %d captures as orvant-export does" % len(ours))
+PY
+fi
 echo "installed viewer in $prefix started; $samples sample captures in place"
