@@ -7,9 +7,12 @@
 #include "export/spectrum_csv.h"
 #include "shared/durable_chunk.h"
 #include "shared/folders.h"
+#include "shared/ordered_pool.h"
 
 #include <memory>
+#include <mutex>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 namespace orvant {
@@ -47,10 +50,10 @@ struct BatchCapture
     WindowFunction window;
 };
 
-BatchCapture loadOf(std::string_view capture, const BatchOptions &options, const BatchIo &io)
+BatchCapture loadOf(std::string_view capture, const BatchOptions &options, std::ostream &err,
+                    ExportTime time)
 {
-    BatchStages stages(io.err, capture);
-    const ExportTime time = ExportTime::at(io.now());
+    BatchStages stages(err, capture);
     return {loadFreshCapture(pathFromText(std::string(capture)), stages), time,
             options.spectrum.value_or(WindowFunction::Hann)};
 }
@@ -76,10 +79,57 @@ std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loa
     return exportContent(state.captureText, state.byteTable, state.curveTable, loaded.time);
 }
 
+// A capture made ready on a worker thread: what its load reported, and the bytes of each
+// output, for the calling thread to write in the order of the command line.
+struct PreparedCapture
+{
+    std::string warnings;
+    std::optional<LoadError> error;
+    std::vector<std::optional<std::string>> contents;
+};
+
+// Loads and draws one capture; touches nothing shared but the clock, which it takes in
+// turn with the other workers.
+class CapturePreparer
+{
+public:
+    CapturePreparer(const BatchOptions &options, const BatchIo &io)
+        : options_(options)
+        , io_(io)
+        , outputs_(batchOutputsOf(options))
+    {
+    }
+
+    PreparedCapture operator()(std::size_t index) const
+    {
+        std::ostringstream warnings;
+        const BatchCapture loaded = loadOf(options_.captures[index], options_, warnings, now());
+        PreparedCapture prepared {warnings.str(), loaded.fresh.error, {}};
+        if (!loaded.fresh.error)
+            for (const BatchOutput output : outputs_)
+                prepared.contents.push_back(contentOf(output, loaded, io_));
+        return prepared;
+    }
+
+    const std::vector<BatchOutput> &outputs() const { return outputs_; }
+
+private:
+    ExportTime now() const
+    {
+        const std::lock_guard lock(clockMutex_);
+        return ExportTime::at(io_.now());
+    }
+
+    const BatchOptions &options_;
+    const BatchIo &io_;
+    const std::vector<BatchOutput> outputs_;
+    mutable std::mutex clockMutex_;
+};
+
 int exportToStdout(const BatchOptions &options, const BatchIo &io)
 {
     const std::string &capture = options.captures.front();
-    const BatchCapture loaded = loadOf(capture, options, io);
+    const BatchCapture loaded = loadOf(capture, options, io.err, ExportTime::at(io.now()));
     if (loaded.fresh.error) {
         reportLoadError(io.err, capture, *loaded.fresh.error);
         return kBatchFailed;
@@ -95,19 +145,18 @@ int exportToStdout(const BatchOptions &options, const BatchIo &io)
 }
 
 // Returns false when the capture failed before its chunk is committed.
-bool addCapture(FolderRun &run, const std::string &capture, const BatchOptions &options,
-                const BatchIo &io)
+bool addCapture(FolderRun &run, const std::string &capture, const std::vector<BatchOutput> &outputs,
+                PreparedCapture &&prepared, std::ostream &err)
 {
-    const std::vector<BatchOutput> outputs = batchOutputsOf(options);
-    const BatchCapture loaded = loadOf(capture, options, io);
-    if (loaded.fresh.error) {
-        reportLoadError(io.err, capture, *loaded.fresh.error);
+    err << prepared.warnings;
+    if (prepared.error) {
+        reportLoadError(err, capture, *prepared.error);
         return false;
     }
     bool allAdded = true;
-    for (const BatchOutput output : outputs)
-        allAdded
-            = run.add(capture, output, [&] { return contentOf(output, loaded, io); }) && allAdded;
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        allAdded = run.add(capture, outputs[i], [&] { return std::move(prepared.contents[i]); })
+            && allAdded;
     return allAdded;
 }
 
@@ -123,11 +172,16 @@ int exportToFolder(const BatchOptions &options, const BatchIo &io)
     const std::unique_ptr<ChunkSync> ownSync = io.sync ? nullptr : makeChunkSync(defaultSyncCall());
     FolderRun run(folder, io.out, io.err, io.sync ? *io.sync : *ownSync, io.chunkSize);
     bool allWritten = true;
-    for (const std::string &capture : options.captures) {
-        allWritten = addCapture(run, capture, options, io) && allWritten;
-        if (run.chunkFull())
-            allWritten = run.commit() && allWritten;
-    }
+    const CapturePreparer prepare(options, io);
+    runInOrder<PreparedCapture>(options.captures.size(), io.threads, std::cref(prepare),
+                                [&](std::size_t i, PreparedCapture &&prepared) {
+                                    allWritten
+                                        = addCapture(run, options.captures[i], prepare.outputs(),
+                                                     std::move(prepared), io.err)
+                                        && allWritten;
+                                    if (run.chunkFull())
+                                        allWritten = run.commit() && allWritten;
+                                });
     return run.commit() && allWritten ? kBatchOk : kBatchFailed;
 }
 

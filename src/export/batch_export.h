@@ -52,6 +52,9 @@ struct BatchIo
     ChunkSync *sync = nullptr; // nullptr: the system's default
     std::size_t chunkSize = kBatchChunkSize;
     BatchPicture picture {}; // none: a build without pictures, --png is refused
+    // Captures are loaded and drawn on this many worker threads (0: one per processor)
+    // and written in the order given; `now` and `picture` are called from them.
+    unsigned threads = 0;
 };
 
 // The outputs the options ask for, in the order they are written.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 namespace orvant {
@@ -46,12 +47,15 @@ protected:
         return test::writeFile(captures() / name, content).string();
     }
 
-    RunResult run(const std::vector<std::string> &args)
+    RunResult run(const std::vector<std::string> &args, unsigned threads = 0,
+                  std::size_t chunkSize = kBatchChunkSize)
     {
         std::ostringstream out;
         std::ostringstream err;
         BatchIo io {out, err, [this] { return moment; }, defaultFolder()};
         io.picture = picture;
+        io.threads = threads;
+        io.chunkSize = chunkSize;
         const int code = runBatchExport(args, io);
         return {code, out.str(), err.str()};
     }
@@ -282,6 +286,62 @@ TEST_F(BatchExport, NameWithoutLogIsWarnedAboutAndConverted)
               text + ": " + extensionWarningText() + "\n" + upper + ": " + extensionWarningText()
                   + "\n");
     EXPECT_TRUE(test::readFile(target() / "c.txt Data File.txt") == freshExport(text));
+}
+
+TEST_F(BatchExport, WorkerThreadsWriteWhatOneThreadWritesInTheSameOrder)
+{
+    // Captures that fail, warn, repeat a name or draw no picture, across small chunks.
+    std::filesystem::create_directory(captures() / "other");
+    std::vector<std::string> args {"--csv", "--png", "--to", target().string()};
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = "c" + std::to_string(i);
+        test::CaptureBuilder builder;
+        builder.samples[0] = i;
+        if (i % 7 == 3)
+            args.push_back((captures() / (name + ".log")).string()); // missing
+        else if (i % 11 == 5)
+            args.push_back(capture(name + ".txt", builder.hexText()));
+        else if (i % 13 == 6)
+            args.push_back(capture("other/c" + std::to_string(i - 1) + ".log", builder.hexText()));
+        else
+            args.push_back(capture(name + ".log", builder.hexText()));
+    }
+    // No picture when the first sample is a multiple of five.
+    picture = [](const CurveTable &curve) {
+        const int first = curve.at(1).sampleValue;
+        return first % 5 == 0 ? std::string() : "first " + std::to_string(first);
+    };
+    struct Written
+    {
+        RunResult result;
+        std::map<std::string, std::string> files;
+    };
+    const auto written = [&](unsigned threads) {
+        std::filesystem::remove_all(target());
+        std::filesystem::create_directory(target());
+        Written w {run(args, threads, 3), {}};
+        for (const std::string &name : namesIn(target()))
+            w.files[name] = test::readFile(target() / name);
+        return w;
+    };
+    const Written one = written(1);
+    EXPECT_EQ(one.result.exitCode, kBatchFailed);
+    EXPECT_EQ(one.files.at("c1.png"), "first 1");
+    EXPECT_EQ(one.files.count("c20.png"), 0u);
+    EXPECT_EQ(one.files.count("c20.csv"), 1u);
+    EXPECT_EQ(one.files.count("c3.csv"), 0u);
+    EXPECT_EQ(one.files.count("c5.txt.csv"), 1u);
+    EXPECT_EQ(one.files.count("c31.csv"), 1u); // from the other folder: c31.log is missing
+    EXPECT_NE(one.result.err.find((captures() / "other/c18.log").string() + ": not written, "),
+              std::string::npos);
+    for (const unsigned threads : {2u, 4u, 9u}) {
+        SCOPED_TRACE(threads);
+        const Written many = written(threads);
+        EXPECT_EQ(many.result.exitCode, one.result.exitCode);
+        EXPECT_EQ(many.result.out, one.result.out);
+        EXPECT_EQ(many.result.err, one.result.err);
+        EXPECT_TRUE(many.files == one.files);
+    }
 }
 
 TEST(BatchOutputName, FinalLogInAnyCaseIsLeftOut)
