@@ -1,6 +1,7 @@
 // Times the viewer by hand: start-up to the first shown window, one load from
 // the click to the curve drawn (median of many), and peak memory across loads.
-// Runs offscreen: QT_QPA_PLATFORM=offscreen viewer_timing <capture folder>
+// Runs offscreen: QT_QPA_PLATFORM=offscreen viewer_timing ROOT CAPTURE_NAME, where
+// ROOT/"ORVANT 2. Path"/txtPath.Text names the folder that holds the capture.
 #include "fake_platform.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
@@ -71,6 +72,8 @@ int main(int argc, char **argv)
     std::printf("load, click to curve drawn: median %.3f ms, min %.3f ms, max %.3f ms\n",
                 loads[loads.size() / 2], loads.front(), loads.back());
     std::printf("messages shown: %zu\n", platform.messages.size());
+    if (!platform.messages.empty())
+        std::printf("first message: %s\n", platform.messages.front().text.c_str());
 
     // A drag of the measuring cursors: each mouse move until the cursors are drawn.
     auto *cursors = window.findChild<QWidget *>(QStringLiteral("plotCursors"));

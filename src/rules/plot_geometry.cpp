@@ -105,20 +105,33 @@ PlotColour curveColour(int nextColour)
     return colourChoice(nextColour).curveRgb;
 }
 
-std::vector<PlotCommand> curveCommands(const CurveTable &curve, int nextColour)
+std::vector<PlotCommand> curveCommands(std::span<const std::int16_t> values, int nextColour)
 {
     constexpr int kCurvePen = 3;
     std::vector<PlotCommand> commands;
-    commands.reserve(kSampleCount + 1);
-    commands.push_back({PlotOp::Dot, kCurvePen, {}, {0, double(curve.at(1).sampleValue)}, {}});
+    commands.reserve(values.size() + 1);
+    commands.push_back({PlotOp::Dot, kCurvePen, {}, {0, double(values.front())}, {}});
     const PlotColour colour = curveColour(nextColour);
     if (!colour)
         return commands;
-    for (int k = 1; k <= kSampleCount; ++k) {
-        const PlotPoint to {2.0 * k, double(curve.at(k).sampleValue)};
+    for (std::size_t k = 1; k <= values.size(); ++k) {
+        const PlotPoint to {2.0 * double(k), double(values[k - 1])};
         commands.push_back({PlotOp::LineTo, kCurvePen, {}, to, colour});
     }
     return commands;
+}
+
+std::vector<std::int16_t> curveValues(const CurveTable &curve)
+{
+    std::vector<std::int16_t> values(kSampleCount);
+    for (int k = 1; k <= kSampleCount; ++k)
+        values[static_cast<std::size_t>(k - 1)] = curve.at(k).sampleValue;
+    return values;
+}
+
+std::vector<PlotCommand> curveCommands(const CurveTable &curve, int nextColour)
+{
+    return curveCommands(curveValues(curve), nextColour);
 }
 
 } // namespace orvant

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orvant {
@@ -78,6 +80,9 @@ const std::vector<PlotCommand> &graticuleCommands();
 // to (2k, sample k), k = 1 to 512, in the next colour's curve colour; only the
 // dot for a next colour other than 1 to 4.
 std::vector<PlotCommand> curveCommands(const CurveTable &curve, int nextColour);
+// The same from the samples' values (samples 1 to 512 at index 0 to 511).
+std::vector<PlotCommand> curveCommands(std::span<const std::int16_t> values, int nextColour);
+std::vector<std::int16_t> curveValues(const CurveTable &curve);
 
 // The curve colour of next colour 1 to 4; none for any other value.
 PlotColour curveColour(int nextColour);

@@ -48,7 +48,8 @@ void PicCurve::fitImage() const
     image_ = std::move(fitted);
     ratio_ = ratio;
     pen_.current = {};
-    replay(sinceClear_);
+    for (const PlotDrawing &drawing : sinceClear_)
+        replay(commandsOf(drawing));
 }
 
 const QImage &PicCurve::image() const
@@ -72,6 +73,14 @@ void PicCurve::draw(std::span<const PlotCommand> commands)
     fitImage();
     sinceClear_.insert(sinceClear_.end(), commands.begin(), commands.end());
     replay(commands);
+    update();
+}
+
+void PicCurve::draw(PlotDrawing drawing)
+{
+    fitImage();
+    replay(commandsOf(drawing));
+    sinceClear_.push_back(std::move(drawing));
     update();
 }
 
@@ -128,12 +137,12 @@ void drawGraticule(PicCurve &plot)
         plot.setEnabled(true);
         plot.setVisible(true);
     }
-    plot.draw(graticuleCommands());
+    plot.draw(GraticuleDrawing {});
 }
 
 void drawCurve(PicCurve &plot, const CurveTable &curve, int nextColour)
 {
-    plot.draw(curveCommands(curve, nextColour));
+    plot.draw(curveDrawingOf(curve, nextColour));
     // A lone dot, for a next colour without a curve colour, is no curve.
     if (curveColour(nextColour))
         plot.addCurve();

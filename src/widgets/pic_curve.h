@@ -1,12 +1,14 @@
 #pragma once
 
 #include "picture/plot_painter.h"
+#include "rules/plot_drawing.h"
 #include "rules/plot_geometry.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <span>
+#include <vector>
 
 namespace orvant {
 
@@ -15,8 +17,9 @@ class CurveTable;
 // The plot area: a retained drawing surface in the plot's logical units. What
 // is drawn stays in an image of the widget's size in device pixels until
 // clear(); paintEvent only shows it. Pen width and current point persist between
-// calls. The drawing calls since the last clear() are kept, so a change of the
-// device-pixel ratio (the window moves to another screen) draws them again sharp.
+// calls. What was drawn since the last clear() is kept as data (the graticule, each
+// curve as its samples and colour), so a change of the device-pixel ratio (the window
+// moves to another screen) draws it again sharp.
 //
 // Drawing is aliased and pixel-exact (see paintPlotCommands).
 class PicCurve : public QWidget
@@ -36,6 +39,9 @@ public:
     void lineTo(PlotPoint to, PlotColour colour = std::nullopt);
     // Replays drawing calls, each with its own pen width.
     void draw(std::span<const PlotCommand> commands);
+    void draw(PlotDrawing drawing);
+    // What was drawn since the last clear, in order.
+    const std::vector<PlotDrawing> &drawings() const { return sinceClear_; }
     // Empties the area (curves and graticule) and resets the current point.
     void clear();
 
@@ -62,7 +68,7 @@ private:
     mutable QImage image_;
     mutable qreal ratio_ = 1;
     mutable PenState pen_;
-    std::vector<PlotCommand> sinceClear_;
+    std::vector<PlotDrawing> sinceClear_;
     int curveCount_ = 0;
 };
 

@@ -166,6 +166,34 @@ TEST_F(GraticulePixels, ClearThenGraticuleHoldsOneGraticuleOnly)
     EXPECT_EQ(plot.image(), fresh.image());
 }
 
+TEST_F(GraticulePixels, WhatWasDrawnIsKeptAsDataAndPaintsTheSamePixelsAgain)
+{
+    drawGraticule(plot);
+    drawCurve(plot, curveOf(wave), 2);
+    drawGraticule(plot);
+    drawCurve(plot, curveOf([](int k) { return k % 256; }), 4);
+    plot.line({10, 20}, {500, 200}, kRed);
+
+    const std::vector<PlotDrawing> &kept = plot.drawings();
+    ASSERT_EQ(kept.size(), 5u);
+    EXPECT_TRUE(std::holds_alternative<GraticuleDrawing>(kept[2]));
+    const auto &curve = std::get<CurveDrawing>(kept[3]);
+    EXPECT_EQ(curve.nextColour, 4);
+    ASSERT_EQ(curve.values.size(), 512u);
+    EXPECT_EQ(curve.values[0], 1);
+    EXPECT_EQ(curve.values[255], 0); // sample 256
+    EXPECT_EQ(curve.values[511], 0);
+    EXPECT_EQ(std::get<PlotCommand>(kept[4]).to, (PlotPoint {500, 200}));
+
+    // A second plot given the kept data only shows the same pixels.
+    PicCurve again;
+    again.resize(kWidth, kHeight);
+    for (const PlotDrawing &drawing : kept)
+        again.draw(drawing);
+    EXPECT_EQ(again.image(), plot.image());
+    EXPECT_EQ(again.currentPoint(), (PlotPoint {500, 200}));
+}
+
 using CurvePixels = PicCurveTest;
 
 TEST_F(CurvePixels, LinesInTheNextColourThroughEverySample)

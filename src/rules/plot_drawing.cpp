@@ -1,0 +1,30 @@
+#include "rules/plot_drawing.h"
+
+namespace orvant {
+
+namespace {
+
+template<class... Ts> struct Overloaded : Ts...
+{
+    using Ts::operator()...;
+};
+
+} // namespace
+
+CurveDrawing curveDrawingOf(const CurveTable &curve, int nextColour)
+{
+    return {curveValues(curve), nextColour};
+}
+
+std::vector<PlotCommand> commandsOf(const PlotDrawing &drawing)
+{
+    return std::visit(
+        Overloaded {
+            [](const GraticuleDrawing &) { return graticuleCommands(); },
+            [](const CurveDrawing &curve) { return curveCommands(curve.values, curve.nextColour); },
+            [](const PlotCommand &command) { return std::vector<PlotCommand> {command}; },
+        },
+        drawing);
+}
+
+} // namespace orvant
