@@ -1,5 +1,6 @@
 #include "measure/curve_measurements.h"
 
+#include "measure/sample_gate.h"
 #include "shared/curve_sample.h"
 
 #include <algorithm>
@@ -12,17 +13,9 @@ namespace {
 constexpr double kHysteresisOfPeakToPeak = 0.10;
 constexpr const char *kUnknown = "\u2014";
 
-using Samples = std::array<int, kSampleCount>;
+using Samples = std::span<const int>;
 
-Samples samplesOf(const CurveTable &curve)
-{
-    Samples samples {};
-    for (int k = 1; k <= kSampleCount; ++k)
-        samples[static_cast<std::size_t>(k - 1)] = curve.at(k).sampleValue;
-    return samples;
-}
-
-// Where the line between samples i - 1 and i meets `level`, in samples from sample 1.
+// Where the line between samples i - 1 and i meets `level`, in samples from the first.
 double crossingAt(const Samples &s, std::size_t i, double level)
 {
     const double before = s[i - 1];
@@ -98,7 +91,13 @@ double centredRmsDivisions(const CurveMeasurements &m)
 
 CurveMeasurements measureCurve(const CurveTable &curve)
 {
-    const Samples s = samplesOf(curve);
+    return measureCurve(curve, SampleRange {});
+}
+
+CurveMeasurements measureCurve(const CurveTable &curve, SampleRange range)
+{
+    const GatedValues gated(curve, range);
+    const Samples s = gated.values();
     CurveMeasurements m;
     const auto [low, high] = std::minmax_element(s.begin(), s.end());
     m.minimum = *low;
@@ -111,8 +110,9 @@ CurveMeasurements measureCurve(const CurveTable &curve)
         sumOfSquares += static_cast<double>(v) * v;
         m.clipped = m.clipped || v <= 0 || v >= 255;
     }
-    m.mean = sum / kSampleCount;
-    m.rms = std::sqrt(sumOfSquares / kSampleCount);
+    const auto count = static_cast<double>(s.size());
+    m.mean = sum / count;
+    m.rms = std::sqrt(sumOfSquares / count);
     measurePeriod(s, m);
     return m;
 }

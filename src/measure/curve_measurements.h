@@ -10,6 +10,7 @@
 namespace orvant {
 
 class CurveTable;
+struct SampleRange;
 
 struct CurveMeasurements
 {
@@ -25,6 +26,8 @@ struct CurveMeasurements
 };
 
 CurveMeasurements measureCurve(const CurveTable &curve);
+// Of the samples of `range` alone (at least one).
+CurveMeasurements measureCurve(const CurveTable &curve, SampleRange range);
 
 // The measurements as numbers in a scale's units: voltages in V, or in divisions
 // without a volts scale; the period in s, or in divisions without a time scale.

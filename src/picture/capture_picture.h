@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture/png_bytes.h"
 #include "rules/plot_geometry.h"
 #include "rules/twips.h"
 
@@ -17,8 +18,5 @@ constexpr PixelSize kPlotAreaPixels {twipsToPixels(11000), twipsToPixels(8780)};
 // The plot as the viewer shows it after loading the capture as the first load of a
 // fresh start: the graticule and the curve in black. Needs no application object.
 QImage firstLoadPicture(const CurveTable &curve);
-
-// The picture as PNG bytes; empty when it cannot be encoded.
-std::string pngBytes(const QImage &picture);
 
 } // namespace orvant

@@ -214,7 +214,7 @@ PYBIND11_MODULE(orvant, m)
             [](const LoadedCapture &c) {
                 return rowDict(c.summary(), columnIndex("maximum"), tableColumns().size());
             },
-            "The table's measurement columns (maximum ... limits) by name; None where blank.")
+            "The table's measurement columns (maximum ... reasons) by name; None where blank.")
         .def("spectrum", &spectrumDict, py::arg("window") = "hann",
              "The spectrum: frequency (Hz, or cycles/div without a time scale), level (RMS, "
              "in V or div), level_dbv (None without a volts scale) and level_dbfs (NaN where "

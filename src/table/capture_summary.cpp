@@ -117,6 +117,7 @@ CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string f
     const ShownScale scale = shownScale(summary.settings.values);
     summary.measurements = scaledMeasurements(measureCurve(state.curveTable), scale);
     summary.distortion = distortionOf(state.curveTable, scale);
+    summary.pulse = measurePulse(state.curveTable);
     return summary;
 }
 

@@ -3,6 +3,7 @@
 #include "capture/load_error.h"
 #include "measure/curve_measurements.h"
 #include "measure/distortion.h"
+#include "measure/pulse_measurements.h"
 #include "shared/shown_settings.h"
 #include "shared/var_global.h"
 
@@ -32,6 +33,7 @@ struct CaptureSummary
     DecodedSettings settings;
     ScaledMeasurements measurements;
     std::optional<DistortionFigures> distortion; // none without a tone above DC
+    PulseMeasurements pulse; // in the record's units; the scale is applied when shown
 };
 
 // Reads, decodes and measures `capture`; `file` is what the row's file column says.

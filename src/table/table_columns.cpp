@@ -1,6 +1,7 @@
 #include "table/table_columns.h"
 
 #include "measure/shown_scale.h"
+#include "table/pulse_columns.h"
 
 #include <array>
 
@@ -38,8 +39,8 @@ constexpr std::array<TableColumn, 14> kTrailing {{
 // tableCell() reads the trailing columns by their place in this order.
 static_assert(kTrailing.size() == 14);
 
-// Distortion and noise from the Hann spectrum, then which of them are bounds.
-constexpr std::array<TableColumn, 9> kSpectral {{
+// Distortion and noise from the Hann spectrum.
+constexpr std::array<TableColumn, 8> kSpectral {{
     {"fundamental_hz", true, ColumnUnit::Hertz},
     {"fundamental_level_vrms", true, ColumnUnit::Voltage},
     {"thd_db", true, ColumnUnit::Decibel},
@@ -48,7 +49,6 @@ constexpr std::array<TableColumn, 9> kSpectral {{
     {"sinad_db", true, ColumnUnit::Decibel},
     {"sfdr_db", true, ColumnUnit::Decibel},
     {"enob_bits", true, ColumnUnit::Bits},
-    {"limits", false, ColumnUnit::None},
 }};
 
 // The figures of the bound columns, in the columns' order.
@@ -59,22 +59,27 @@ constexpr std::array<DistortionFigure, 6> kBoundFigures {
 constexpr std::size_t kFirstBoundColumn = 2;
 
 constexpr std::size_t kFirstSpectralColumn = kLeading.size() + kSettingsColumns + kTrailing.size();
-using Columns = std::array<TableColumn, kFirstSpectralColumn + kSpectral.size()>;
+// The names of the columns whose value is a bound, then the pulse figures.
+constexpr TableColumn kLimits {"limits", false, ColumnUnit::None};
+constexpr std::size_t kLimitsColumn = kFirstSpectralColumn + kSpectral.size();
+constexpr std::size_t kPulseFirst = kLimitsColumn + 1;
 
-// The settings columns take the parameters' names, between the file's and the scale's.
+using Columns = std::vector<TableColumn>;
+
+// The settings columns take the parameters' names, between the file's and the scale's;
+// the distortion figures, limits and the pulse figures' columns come last.
 const Columns &columns()
 {
     static const Columns all = [] {
-        Columns made {};
-        std::size_t at = 0;
-        for (const TableColumn &column : kLeading)
-            made[at++] = column;
+        Columns made;
+        made.insert(made.end(), kLeading.begin(), kLeading.end());
         for (const Parameter parameter : kAllParameters)
-            made[at++] = {parameterName(parameter), false, ColumnUnit::None};
-        for (const TableColumn &column : kTrailing)
-            made[at++] = column;
-        for (const TableColumn &column : kSpectral)
-            made[at++] = column;
+            made.push_back({parameterName(parameter), false, ColumnUnit::None});
+        made.insert(made.end(), kTrailing.begin(), kTrailing.end());
+        made.insert(made.end(), kSpectral.begin(), kSpectral.end());
+        made.push_back(kLimits);
+        const auto pulse = pulseColumns();
+        made.insert(made.end(), pulse.begin(), pulse.end());
         return made;
     }();
     return all;
@@ -133,10 +138,6 @@ TableCell spectralCell(const CaptureSummary &summary, std::size_t index)
         return TableCell::of(f.sfdrDb);
     case 7:
         return TableCell::of(f.enobBits);
-    case 8: {
-        std::string names = boundColumns(f);
-        return names.empty() ? TableCell::empty() : TableCell::of(std::move(names));
-    }
     default:
         return TableCell::empty();
     }
@@ -165,6 +166,11 @@ std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary
         return "dB";
     case ColumnUnit::Bits:
         return "bits";
+    case ColumnUnit::SlewRate:
+        if (scale.volts.perDivision)
+            return scale.time.perDivision ? "V/s" : "V/div";
+        return scale.time.perDivision ? "div/s" : "div/div";
+    case ColumnUnit::Count:
     case ColumnUnit::None:
         break;
     }
@@ -204,7 +210,7 @@ TableCell tableCell(const CaptureSummary &summary, std::size_t column)
         std::string text = summary.settings.text(kAllParameters[column - kLeading.size()]);
         return text.empty() ? TableCell::empty() : TableCell::of(std::move(text));
     }
-    if (column >= kFirstSpectralColumn)
+    if (column >= kFirstSpectralColumn && column < kLimitsColumn)
         return spectralCell(summary, column - kFirstSpectralColumn);
     const ShownScale scale = shownScale(summary.settings.values);
     const ScaledMeasurements &m = summary.measurements;
@@ -238,8 +244,16 @@ TableCell tableCell(const CaptureSummary &summary, std::size_t column)
     case 13:
         return TableCell::of(m.clipped);
     default:
-        return TableCell::empty();
+        break;
     }
+    if (column == kLimitsColumn) {
+        std::string bounds = summary.distortion ? boundColumns(*summary.distortion) : "";
+        const std::string pulse = pulseBoundColumns(summary);
+        bounds += bounds.empty() || pulse.empty() ? pulse : ";" + pulse;
+        return bounds.empty() ? TableCell::empty() : TableCell::of(std::move(bounds));
+    }
+    return column - kPulseFirst < pulseColumns().size() ? pulseCell(summary, column - kPulseFirst)
+                                                        : TableCell::empty();
 }
 
 } // namespace orvant

@@ -33,6 +33,8 @@ enum class ColumnUnit {
     Percent,
     Decibel,
     Bits,
+    Count, // a plain number
+    SlewRate, // the voltage unit per the time unit
 };
 
 struct TableColumn
@@ -44,7 +46,8 @@ struct TableColumn
 
 // Every column in its order: file, modified, size_bytes, error, error_text, the 25
 // settings by name, channel, volts_per_div, seconds_per_div, voltage_unit, time_unit,
-// the measurements, then the distortion figures and the names of those that are bounds.
+// the measurements, the distortion figures, limits (the names of the columns whose value
+// is a bound), the pulse figures and reasons.
 std::span<const TableColumn> tableColumns();
 
 // The row of one capture, a cell per column.
@@ -53,7 +56,7 @@ std::vector<TableCell> tableRow(const CaptureSummary &summary);
 TableCell tableCell(const CaptureSummary &summary, std::size_t column);
 
 // The unit a measurement column's cell of this row is in: "V", "div", "s", "Hz", "%",
-// "dB", "bits".
+// "dB", "bits", "V/s", "V/div", "div/s", "div/div"; "" for a count.
 std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary);
 
 } // namespace orvant

@@ -1,5 +1,6 @@
 #include "viewer/captures_table_model.h"
 
+#include "measure/pulse_measurements.h"
 #include "measure/shown_scale.h"
 #include "shared/folders.h"
 #include "table/table_columns.h"
@@ -112,7 +113,7 @@ QString shownCellText(const CaptureSummary &summary, std::size_t column)
     }
     const std::string_view unit = displayUnit(column, summary);
     return unit.empty() ? fromUtf8(shortestNumber(cell.number))
-                        : fromUtf8(engineering(cell.number, unit));
+                        : fromUtf8(engineeringRatio(cell.number, unit));
 }
 
 CapturesTableModel::CapturesTableModel(QObject *parent)

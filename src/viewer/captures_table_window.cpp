@@ -1,5 +1,6 @@
 #include "viewer/captures_table_window.h"
 
+#include "measure/pulse_measurements.h"
 #include "measure/shown_scale.h"
 #include "shared/atomic_file.h"
 #include "table/table_columns.h"
@@ -34,19 +35,22 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A count has no unit and no blank after its number.
 QString valueText(double value, std::string_view unit)
 {
-    return fromUtf8(engineering(value, unit));
+    return fromUtf8(engineeringRatio(value, unit)).trimmed();
 }
 
-// "maximum (V): n 120, mean 1.2 V, sd 3 mV, min 1.1 V, max 1.3 V"
+// "maximum (V): n 120, mean 1.2 V, sd 3 mV, min 1.1 V, max 1.3 V"; "rise_edges: n 120, ..."
 QString statisticsLine(const ColumnStatistics &s)
 {
     const std::string_view unit = s.unit;
-    return QStringLiteral("%1 (%2): n %3, mean %4, sd %5, min %6, max %7")
-        .arg(fromUtf8(tableColumns()[s.column].name), fromUtf8(unit), QString::number(s.n),
-             valueText(s.mean, unit), s.sd ? valueText(*s.sd, unit) : QStringLiteral("\u2014"),
-             valueText(s.minimum, unit), valueText(s.maximum, unit));
+    const QString column = fromUtf8(tableColumns()[s.column].name);
+    return QStringLiteral("%1: n %2, mean %3, sd %4, min %5, max %6")
+        .arg(unit.empty() ? column : column + QStringLiteral(" (") + fromUtf8(unit) + ')',
+             QString::number(s.n), valueText(s.mean, unit),
+             s.sd ? valueText(*s.sd, unit) : QStringLiteral("\u2014"), valueText(s.minimum, unit),
+             valueText(s.maximum, unit));
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include "viewer/measurements_window.h"
 
+#include "viewer/pulse_table.h"
 #include "widgets/look_and_feel.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace orvant {
@@ -11,16 +15,31 @@ namespace orvant {
 MeasurementsWindow::MeasurementsWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , capture_(new QLabel(this))
+    , heading_(new QLabel(this))
+    , gate_(new QCheckBox(QStringLiteral("Between cursors"), this))
     , rows_(new QFormLayout)
+    , pulse_(new PulseTable(this))
 {
     setObjectName(QStringLiteral("measurements"));
     setWindowTitle(QStringLiteral("Measurements"));
     setFont(courierNew(FontSize::Pt9_75, false));
     capture_->setFont(courierNew(FontSize::Pt9_75));
     capture_->setAccessibleName(QStringLiteral("Capture"));
+    heading_->setObjectName(QStringLiteral("measuredSamples"));
+    heading_->hide();
+    gate_->setObjectName(QStringLiteral("betweenCursors"));
+    gate_->setAccessibleName(QStringLiteral("Between cursors"));
+    gate_->hide();
+    connect(gate_, &QCheckBox::toggled, this, &MeasurementsWindow::gateToggled);
+    connect(pulse_, &PulseTable::figureChosen, this, &MeasurementsWindow::figureChosen);
+    auto *values = new QHBoxLayout;
+    values->addLayout(rows_);
+    values->addWidget(pulse_, 0, Qt::AlignTop);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(capture_);
-    layout->addLayout(rows_);
+    layout->addWidget(heading_);
+    layout->addWidget(gate_);
+    layout->addLayout(values);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -42,6 +61,27 @@ void MeasurementsWindow::showMeasurements(
         label->setText(value);
         label->setAccessibleName(name + QLatin1Char(' ') + value);
     }
+}
+
+void MeasurementsWindow::showPulse(const std::vector<PulseText> &texts)
+{
+    pulse_->showFigures(texts);
+}
+
+void MeasurementsWindow::showGate(bool offered, bool on, const QString &heading)
+{
+    const QSignalBlocker quiet(gate_);
+    gate_->setChecked(on);
+    gate_->setVisible(offered);
+    heading_->setText(heading);
+    heading_->setAccessibleName(heading.isEmpty() ? QStringLiteral("All samples") : heading);
+    heading_->setVisible(!heading.isEmpty());
+}
+
+void MeasurementsWindow::hideEvent(QHideEvent *event)
+{
+    pulse_->clearSelection(); // the marks go with the window
+    QWidget::hideEvent(event);
 }
 
 } // namespace orvant

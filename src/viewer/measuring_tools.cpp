@@ -3,9 +3,9 @@
 #include "export/curve_csv.h"
 #include "export/output_name.h"
 #include "measure/cursor_readout.h"
-#include "measure/curve_measurements.h"
 #include "picture/capture_picture.h"
 #include "shared/atomic_file.h"
+#include "viewer/gated_measurements.h"
 #include "viewer/measurements_window.h"
 #include "widgets/click_label.h"
 #include "widgets/file_name_text.h"
@@ -71,6 +71,11 @@ QAction *MeasuringTools::addMenuEntry(const QString &text, const QKeySequence &k
     return action;
 }
 
+std::optional<CursorBox> MeasuringTools::cursorBox() const
+{
+    return cursors_->box();
+}
+
 ShownScale MeasuringTools::scale() const
 {
     return shownScale(state_.shown.values());
@@ -94,8 +99,7 @@ void MeasuringTools::refresh()
         cursors_->setReadout(lines);
     }
     if (window_ && window_->isVisible())
-        window_->showMeasurements(fileNameText(captureName_),
-                                  measurementTexts(measureCurve(state_.curveTable), shown));
+        gated_->refresh(fileNameText(captureName_), shown);
     emit refreshed();
 }
 
@@ -105,6 +109,7 @@ void MeasuringTools::showMeasurementsWindow()
         // A window of its own, not one whose return activates the main window.
         window_ = new MeasurementsWindow(controls_.picCurve->window());
         window_->setWindowFlag(Qt::Window);
+        gated_ = new GatedMeasurements(state_.curveTable, *cursors_, *window_, window_);
     }
     window_->show();
     window_->raise();

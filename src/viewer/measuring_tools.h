@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measure/cursor_readout.h"
 #include "measure/shown_scale.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
@@ -8,6 +9,7 @@
 #include <QKeySequence>
 #include <QObject>
 
+#include <optional>
 #include <string>
 
 class QAction;
@@ -16,6 +18,7 @@ class QWidget;
 
 namespace orvant {
 
+class GatedMeasurements;
 class MeasurementsWindow;
 class Platform;
 class PlotCursors;
@@ -42,6 +45,8 @@ public:
     // The scale of the settings as shown, and the name of the capture loaded last.
     ShownScale scale() const;
     const std::string &captureName() const { return captureName_; }
+    // The cursors as they are shown; none while hidden.
+    std::optional<CursorBox> cursorBox() const;
     // Asks where to save `content`, offering "<capture name><suffix>" in the export
     // folder, and writes it there; a failure is told in a message.
     void save(const char *title, const char *suffix, const char *filter,
@@ -65,6 +70,7 @@ private:
     PlotCursors *cursors_;
     QMenu *menu_;
     MeasurementsWindow *window_ = nullptr;
+    GatedMeasurements *gated_ = nullptr; // with the window
     QAction *hideCursors_ = nullptr;
     QAction *copyPicture_ = nullptr;
     QAction *savePicture_ = nullptr;

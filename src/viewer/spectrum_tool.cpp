@@ -36,6 +36,10 @@ void SpectrumTool::showWindow()
             refresh();
         });
         connect(window_, &SpectrumWindow::saveRequested, this, &SpectrumTool::saveCsv);
+        connect(window_, &SpectrumWindow::gateToggled, this, [this](bool on) {
+            gateOn_ = on;
+            refresh();
+        });
     }
     window_->show();
     window_->raise();
@@ -43,27 +47,41 @@ void SpectrumTool::showWindow()
     refresh();
 }
 
-Spectrum SpectrumTool::shownSpectrum() const
+SampleRange SpectrumTool::range() const
 {
-    return spectrumOf(state_.curveTable, measuring_.scale(), function_);
+    const auto box = measuring_.cursorBox();
+    return gateOn_ && box ? samplesBetween(*box) : SampleRange {};
+}
+
+Spectrum SpectrumTool::spectrumThrough(WindowFunction function) const
+{
+    const ShownScale scale = measuring_.scale();
+    const auto levels = recordLevels(state_.curveTable, scale);
+    const SampleRange samples = range();
+    const std::span<const double> gated(levels.data() + (samples.first - 1),
+                                        static_cast<std::size_t>(samples.count()));
+    return spectrumOf(gated, function, scale);
 }
 
 void SpectrumTool::refresh()
 {
     if (!window_ || !window_->isVisible())
         return;
-    const ShownScale scale = measuring_.scale();
     // The figures always come from the Hann spectrum, whichever window is shown.
-    const auto analysis
-        = analyseDistortion(spectrumOf(state_.curveTable, scale, WindowFunction::Hann));
-    window_->showSpectrum(fileNameText(measuring_.captureName()), shownSpectrum(), analysis,
-                          scale_);
+    const auto analysis = analyseDistortion(spectrumThrough(WindowFunction::Hann));
+    window_->showSpectrum(fileNameText(measuring_.captureName()), spectrumThrough(function_),
+                          analysis, scale_);
+    const auto box = measuring_.cursorBox();
+    const bool gated = gateOn_ && box;
+    window_->showGate(box.has_value(), gateOn_,
+                      gated ? QString::fromStdString(gateHeading(*box, measuring_.scale()))
+                            : QString());
 }
 
 void SpectrumTool::saveCsv()
 {
     measuring_.save("Save Spectrum as CSV", " spectrum.csv", "CSV files (*.csv)",
-                    spectrumCsv(shownSpectrum()));
+                    spectrumCsv(spectrumThrough(function_)));
 }
 
 } // namespace orvant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measure/sample_gate.h"
 #include "measure/spectrum.h"
 #include "measure/spectrum_texts.h"
 #include "shared/var_global.h"
@@ -14,7 +15,8 @@ class MeasuringTools;
 class SpectrumWindow;
 
 // "Spectrum…" (Ctrl+Shift+M) in the plot's context menu: the window made at its first
-// use, following every refresh of the measuring tools (loads, overrides, clearing).
+// use, following every refresh of the measuring tools (loads, overrides, clearing, the
+// cursors); of the samples between the time cursors when asked, padded with zeros.
 // The window and scale chosen are kept here for the run.
 class SpectrumTool : public QObject
 {
@@ -28,7 +30,10 @@ public:
 
 private:
     void refresh();
-    Spectrum shownSpectrum() const;
+    // The samples the spectrum is of: between the time cursors while they are shown and
+    // "Between cursors" is on, else all.
+    SampleRange range() const;
+    Spectrum spectrumThrough(WindowFunction function) const;
     void saveCsv();
 
     const VarGlobal &state_;
@@ -37,6 +42,7 @@ private:
     SpectrumWindow *window_ = nullptr;
     WindowFunction function_ = WindowFunction::Hann;
     SpectrumScale scale_ = SpectrumScale::Dbv;
+    bool gateOn_ = false; // kept while the cursors are away
 };
 
 } // namespace orvant

@@ -4,11 +4,13 @@
 #include "viewer/spectrum_plot.h"
 #include "widgets/look_and_feel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace orvant {
@@ -37,6 +39,8 @@ void showNamed(QLabel *label, const QString &name, const QString &text)
 SpectrumWindow::SpectrumWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , capture_(new QLabel(this))
+    , heading_(new QLabel(this))
+    , gate_(new QCheckBox(QStringLiteral("Between cursors"), this))
     , window_(new QComboBox(this))
     , scale_(new QComboBox(this))
     , plot_(new SpectrumPlot(this))
@@ -59,6 +63,11 @@ SpectrumWindow::SpectrumWindow(QWidget *parent)
     graticule_->setObjectName(QStringLiteral("spectrumGraticule"));
     readout_->setObjectName(QStringLiteral("spectrumReadout"));
     save_->setObjectName(QStringLiteral("saveSpectrum"));
+    heading_->setObjectName(QStringLiteral("spectrumSamples"));
+    heading_->hide();
+    gate_->setObjectName(QStringLiteral("spectrumBetweenCursors"));
+    gate_->setAccessibleName(QStringLiteral("Between cursors"));
+    gate_->hide();
 
     auto *choices = new QHBoxLayout;
     auto *windowLabel = new QLabel(QStringLiteral("&Window"), this);
@@ -82,6 +91,8 @@ SpectrumWindow::SpectrumWindow(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(capture_);
+    layout->addWidget(heading_);
+    layout->addWidget(gate_);
     layout->addLayout(choices);
     layout->addLayout(body, 1);
 
@@ -92,6 +103,7 @@ SpectrumWindow::SpectrumWindow(QWidget *parent)
         emit scaleChosen(spectrumScales()[static_cast<std::size_t>(index)].scale);
     });
     connect(save_, &QPushButton::clicked, this, &SpectrumWindow::saveRequested);
+    connect(gate_, &QCheckBox::toggled, this, &SpectrumWindow::gateToggled);
     connect(plot_, &SpectrumPlot::binPicked, this, &SpectrumWindow::showReadout);
 }
 
@@ -129,6 +141,16 @@ void SpectrumWindow::showSpectrum(const QString &captureName, const Spectrum &sp
                            .arg(analysis->harmonics.size());
     plot_->setAccessibleDescription(description);
     showReadout(plot_->pickedBin());
+}
+
+void SpectrumWindow::showGate(bool offered, bool on, const QString &heading)
+{
+    const QSignalBlocker quiet(gate_);
+    gate_->setChecked(on);
+    gate_->setVisible(offered);
+    heading_->setText(heading);
+    heading_->setAccessibleName(heading.isEmpty() ? QStringLiteral("All samples") : heading);
+    heading_->setVisible(!heading.isEmpty());
 }
 
 void SpectrumWindow::showReadout(int bin)

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLabel;
@@ -29,16 +30,22 @@ public:
 
     void showSpectrum(const QString &captureName, const Spectrum &spectrum,
                       const std::optional<DistortionAnalysis> &analysis, SpectrumScale scale);
+    // The "Between cursors" toggle, shown while the cursors are (`offered`); the heading
+    // says which samples the spectrum is of, none: all of them.
+    void showGate(bool offered, bool on, const QString &heading);
 
 signals:
     void windowChosen(WindowFunction window);
     void scaleChosen(SpectrumScale scale);
     void saveRequested();
+    void gateToggled(bool on);
 
 private:
     void showReadout(int bin);
 
     QLabel *capture_;
+    QLabel *heading_;
+    QCheckBox *gate_;
     QComboBox *window_;
     QComboBox *scale_;
     SpectrumPlot *plot_;

@@ -1,10 +1,13 @@
 #include "widgets/plot_cursors.h"
 
+#include "widgets/plot_marks.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace orvant {
 
@@ -89,6 +92,14 @@ void PlotCursors::setReadout(const QStringList &lines)
     update();
 }
 
+void PlotCursors::setMarks(std::vector<PulseMark> marks)
+{
+    if (marks == marks_)
+        return;
+    marks_ = std::move(marks);
+    update();
+}
+
 void PlotCursors::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
@@ -139,9 +150,10 @@ void PlotCursors::mouseReleaseEvent(QMouseEvent *event)
 
 void PlotCursors::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    paintPulseMarks(painter, marks_, {width(), height()});
     if (!box_)
         return;
-    QPainter painter(this);
     painter.setPen(QPen(kCursorColour, 1, Qt::DashLine));
     const QPointF first = widgetPoint({box_->t1, box_->v1});
     const QPointF second = widgetPoint({box_->t2, box_->v2});

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "measure/cursor_readout.h"
+#include "measure/pulse_marks.h"
 #include "rules/plot_geometry.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 namespace orvant {
 
 // Measuring cursors drawn over the plot, never into its picture: a transparent
-// layer on top of it. Pressing the left button and dragging spans the two time
-// and two voltage cursors; a press near one cursor then drags that one alone.
+// layer on top of it, which also shows where a measurement was made. Pressing the left button and
+// dragging spans the two time and two voltage cursors; a press near one cursor then drags that one
+// alone.
 class PlotCursors : public QWidget
 {
     Q_OBJECT
@@ -25,6 +28,9 @@ public:
     void hideCursors();
     // The readout's lines, shown in the plot's top left corner while cursors show.
     void setReadout(const QStringList &lines);
+    // Where a measurement was made; none: no marks.
+    void setMarks(std::vector<PulseMark> marks);
+    const std::vector<PulseMark> &marks() const { return marks_; }
 
 signals:
     void boxChanged(const std::optional<CursorBox> &box);
@@ -46,6 +52,7 @@ private:
     std::optional<CursorBox> box_;
     Grip dragging_ = Grip::None;
     QStringList readout_;
+    std::vector<PulseMark> marks_;
 };
 
 } // namespace orvant

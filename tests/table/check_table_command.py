@@ -19,7 +19,14 @@ import tempfile
 
 MEASUREMENTS = ["maximum", "minimum", "peak_to_peak", "mean", "rms", "frequency_hz",
                 "period", "duty_cycle_percent", "fundamental_hz", "fundamental_level_vrms",
-                "thd_db", "thd_n_db", "snr_db", "sinad_db", "sfdr_db", "enob_bits"]
+                "thd_db", "thd_n_db", "snr_db", "sinad_db", "sfdr_db", "enob_bits", "top", "base",
+                "amplitude", "rise_time", "fall_time", "rise_edges", "fall_edges",
+                "overshoot_percent", "preshoot_percent", "positive_width", "negative_width",
+                "slew_rate"]
+LEVELS = {"maximum", "minimum", "peak_to_peak", "mean", "rms", "top", "base", "amplitude",
+          "fundamental_level_vrms"}
+TIMES = {"period", "rise_time", "fall_time", "positive_width", "negative_width"}
+PERCENTS = {"duty_cycle_percent", "overshoot_percent", "preshoot_percent"}
 
 
 def fail(message):
@@ -39,9 +46,15 @@ def unit_of(row, column):
         return "dB"
     if column == "enob_bits":
         return "bits"
-    if column == "duty_cycle_percent":
+    if column in PERCENTS:
         return "%"
-    return row["time_unit"] if column == "period" else row["voltage_unit"]
+    if column in LEVELS:
+        return row["voltage_unit"]
+    if column in TIMES:
+        return row["time_unit"]
+    if column == "slew_rate":
+        return row["voltage_unit"] + "/" + row["time_unit"]
+    return ""  # a count
 
 
 def main():
@@ -66,12 +79,26 @@ def main():
         names = sorted(os.listdir(samples)) + ["empty.log"]
         names.sort(key=lambda n: (n.lower(), n))
         expected_files = [os.path.join(folder, n) for n in names] + [single]
+        header = list(rows[0].keys())
+        if header[-22:] != MEASUREMENTS[8:16] + ["limits"] + MEASUREMENTS[16:] + ["reasons"]:
+            fail("distortion and pulse columns %r" % header[-22:])
+        for row in rows:
+            bounds = row["limits"].split(";") if row["limits"] else []
+            if any(name not in MEASUREMENTS[8:] or row[name] == "" for name in bounds):
+                fail("limits %r name a column without its bound" % row["limits"])
+            # Each pulse column blank or a bound has its reason; the distortion's bounds none.
+            pulse = MEASUREMENTS[16:]
+            blank = [c for c in pulse if row[c] == ""]
+            named = [r.split(": ")[0] for r in row["reasons"].split(";")] if row["reasons"] else []
+            if not row["error"] and set(blank + [b for b in bounds if b in pulse]) != set(named):
+                fail("reasons %r for the blanks %r and bounds %r" % (row["reasons"], blank, bounds))
         if [r["file"] for r in rows] != expected_files:
             fail("files %r" % [r["file"] for r in rows])
         failed = [r for r in rows if r["error"]]
         if len(failed) != 1 or failed[0]["error_text"] != "Input past end of file":
             fail("failed rows %r" % failed)
-        if any(failed[0][c] for c in ["CH 1 VOLTS/DIV", "channel", "maximum", "clipped"]):
+        if any(failed[0][c] for c in ["CH 1 VOLTS/DIV", "channel", "maximum", "clipped", "top",
+                                      "limits", "reasons"]):
             fail("a failed row holds measurements")
         if failed[0]["size_bytes"] != "0" or not failed[0]["modified"]:
             fail("a failed row lost its file's facts")

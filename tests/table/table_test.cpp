@@ -58,7 +58,7 @@ protected:
 TEST_F(TableTest, ColumnsInTheirOrder)
 {
     const auto columns = tableColumns();
-    ASSERT_EQ(columns.size(), 53u);
+    ASSERT_EQ(columns.size(), 66u);
     EXPECT_EQ(csvHeader().substr(0, 47), "file,modified,size_bytes,error,error_text,CH 1 ");
     EXPECT_EQ(columns[5].name, "CH 1 VOLTS/DIV");
     EXPECT_EQ(columns[29].name, "BYTE COUNT");
@@ -68,8 +68,79 @@ TEST_F(TableTest, ColumnsInTheirOrder)
     EXPECT_FALSE(columns[43].numeric);
     EXPECT_EQ(columns[44].name, "fundamental_hz");
     EXPECT_EQ(columns[51].name, "enob_bits");
-    EXPECT_EQ(columns[52].name, "limits");
-    EXPECT_FALSE(columns[52].numeric);
+    std::string pulse;
+    for (std::size_t c = 52; c < columns.size(); ++c)
+        pulse += std::string(columns[c].name) + (columns[c].numeric ? " " : "* ");
+    EXPECT_EQ(pulse,
+              "limits* top base amplitude rise_time fall_time rise_edges fall_edges "
+              "overshoot_percent preshoot_percent positive_width negative_width slew_rate "
+              "reasons* ");
+}
+
+TEST_F(TableTest, PulseFiguresWithTheirBoundsAndReasons)
+{
+    CaptureBuilder clipped = square();
+    for (int &value : clipped.samples)
+        value = value > 131 ? 255 : value;
+    CaptureBuilder noScale = square();
+    noScale.settings[1] = 0x44; // no VOLTS/DIV
+    noScale.settings[5] = 0x47; // no SEC/DIV
+    const std::string noEdge = "overshoot_percent: no edge;preshoot_percent: no edge;";
+    struct Case
+    {
+        std::string name;
+        CaptureBuilder capture;
+        std::map<std::string, std::string> expected;
+    };
+    const std::vector<Case> cases {
+        // Edges between two samples: one sample interval (20 µs) at most.
+        {"square.log",
+         square(),
+         {{"limits", "rise_time;fall_time;slew_rate"},
+          {"top", "1.9801980198019802"},
+          {"base", "-1.9801980198019802"},
+          {"amplitude", "3.9603960396039604"},
+          {"rise_time", "2e-05"},
+          {"fall_time", "2e-05"},
+          {"rise_edges", "10"},
+          {"fall_edges", "10"},
+          {"overshoot_percent", "0"},
+          {"positive_width", "5e-04"},
+          {"negative_width", "5e-04"},
+          {"slew_rate", "158415.84158415842"},
+          {"reasons",
+           "rise_time: faster than one sample;fall_time: faster than one sample;"
+           "slew_rate: faster than one sample"}}},
+        {"none.log",
+         noScale,
+         {{"rise_time", "0.02"}, {"positive_width", "0.5"}, {"slew_rate", "158.41584158415841"}}},
+        {"clipped.log",
+         clipped,
+         {{"limits", ""},
+          {"top", ""},
+          {"base", "-1.9801980198019802"},
+          {"rise_edges", ""},
+          {"reasons",
+           "top: clipped;amplitude: clipped;rise_time: clipped;fall_time: clipped;"
+           "rise_edges: clipped;fall_edges: clipped;overshoot_percent: clipped;"
+           "preshoot_percent: clipped;positive_width: clipped;negative_width: clipped;"
+           "slew_rate: clipped"}}},
+        {"flat.log",
+         CaptureBuilder {},
+         {{"limits", ""},
+          {"amplitude", "0"},
+          {"rise_edges", "0"},
+          {"rise_time", ""},
+          {"reasons",
+           "rise_time: no rising edge;fall_time: no falling edge;" + noEdge
+               + "positive_width: no rising edge;negative_width: no falling edge;"
+                 "slew_rate: no edge"}}},
+    };
+    for (const Case &c : cases) {
+        const auto row = cells(summarizeCapture(write(c.name, c.capture), c.name));
+        for (const auto &[column, text] : c.expected)
+            EXPECT_EQ(row.at(column), text) << c.name << " " << column;
+    }
 }
 
 TEST_F(TableTest, RowsOfCapturesWithAndWithoutScale)
@@ -108,7 +179,8 @@ TEST_F(TableTest, RowsOfCapturesWithAndWithoutScale)
           {"duty_cycle_percent", "50"},
           {"clipped", "false"},
           {"BYTE COUNT", "1024"},
-          {"limits", ""}}},
+          // Its edges are faster than one sample; its distortion is no bound.
+          {"limits", "rise_time;fall_time;slew_rate"}}},
         {"none.log",
          noScale,
          {{"CH 1 VOLTS/DIV", ""},
@@ -161,7 +233,7 @@ TEST_F(TableTest, DistortionOfASquareWave)
     EXPECT_NEAR(std::stod(row.at("sinad_db")), -std::stod(row.at("thd_n_db")), 1e-12);
     EXPECT_NEAR(std::stod(row.at("enob_bits")), (std::stod(row.at("sinad_db")) - 1.76) / 6.02,
                 1e-12);
-    EXPECT_EQ(row.at("limits"), "");
+    EXPECT_EQ(row.at("limits"), "rise_time;fall_time;slew_rate"); // the edges, not the tone
     // A flat line has no tone: every spectral cell is empty.
     CaptureBuilder flat;
     const auto none = cells(summarizeCapture(write("flat.log", flat), "flat.log"));

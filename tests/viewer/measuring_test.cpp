@@ -5,6 +5,7 @@
 #include "widgets/plot_cursors.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QPushButton>
@@ -119,6 +120,37 @@ TEST_F(Measuring, SpectrumFollowsLoadsAndOverridesAndLeavesThePicture)
     clickFile("sine.log"); // a flat line: no tone
     EXPECT_EQ(shown(QStringLiteral("figure(Fundamental)")), QString::fromUtf8("\u2014"));
     EXPECT_EQ(shown(QStringLiteral("figure(SINAD)")), QString::fromUtf8("\u2014"));
+}
+
+TEST_F(Measuring, TheSpectrumBetweenTheCursors)
+{
+    start();
+    refreshFileList();
+    clickFile("square.log");
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    settle();
+    QWidget *spectrum = topLevel(QStringLiteral("spectrum"));
+    ASSERT_TRUE(spectrum);
+    auto *gate = spectrum->findChild<QCheckBox *>(QStringLiteral("spectrumBetweenCursors"));
+    auto *heading = spectrum->findChild<QLabel *>(QStringLiteral("spectrumSamples"));
+    auto *level = spectrum->findChild<QLabel *>(QStringLiteral("figure(Level)"));
+    EXPECT_FALSE(gate->isVisible()); // no cursors yet
+    const QString whole = level->text();
+    // The time cursors around two of the square's periods (samples 9 to 109).
+    auto *cursors = child<PlotCursors>("plotCursors");
+    QTest::mousePress(cursors, Qt::LeftButton, {}, QPoint(13, 284));
+    QTest::mouseMove(cursors, QPoint(84, 168));
+    QTest::mouseRelease(cursors, Qt::LeftButton, {}, QPoint(84, 168));
+    settle();
+    EXPECT_TRUE(gate->isVisible());
+    EXPECT_FALSE(heading->isVisible());
+    gate->click();
+    EXPECT_TRUE(heading->isVisible());
+    EXPECT_TRUE(heading->text().startsWith(QStringLiteral("Between ")));
+    EXPECT_NE(level->text(), whole); // a fifth of the record, padded: another level
+    entry(QStringLiteral("Hide Cursors"))->trigger(); // the whole record again
+    EXPECT_FALSE(gate->isVisible());
+    EXPECT_EQ(level->text(), whole);
 }
 
 TEST_F(Measuring, CursorsNeverTouchThePictureAndTheReadoutFollowsTheScale)

@@ -1,0 +1,44 @@
+#include "widgets/plot_marks.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace orvant {
+
+namespace {
+
+// Orange: apart from the four curve colours, the graticule's black and the cursors' green.
+const QColor kMarkColour(230, 115, 0);
+constexpr double kPointRadius = 4;
+constexpr int kPenPixels = 2;
+
+QPointF pixelOf(double x, double y, PixelSize area)
+{
+    const ExactPixel exact = exactPixel({x, y}, area);
+    return {exact.x, exact.y};
+}
+
+} // namespace
+
+void paintPulseMarks(QPainter &painter, const std::vector<PulseMark> &marks, PixelSize area)
+{
+    painter.save();
+    painter.setPen(QPen(kMarkColour, kPenPixels));
+    painter.setBrush(kMarkColour);
+    const QFontMetrics metrics(painter.font());
+    for (const PulseMark &mark : marks) {
+        const QPointF from = pixelOf(mark.x1, mark.y1, area);
+        if (mark.kind == PulseMark::Kind::Point) {
+            painter.drawEllipse(from, kPointRadius, kPointRadius);
+            continue;
+        }
+        painter.drawLine(from, pixelOf(mark.x2, mark.y2, area));
+        if (!mark.label.empty())
+            painter.drawText(from + QPointF(4, -metrics.descent() - 2),
+                             QString::fromStdString(mark.label));
+    }
+    painter.restore();
+}
+
+} // namespace orvant
