@@ -3,10 +3,10 @@
 // frame, title bar included, lies inside the screen, centred. The frame is asked of the X
 // server itself (xwininfo), not of Qt. ORVANT_SHOT_DIR=folder keeps a screenshot
 // of each step. Run by tests/install/small_screen_check.sh under Xvfb and openbox.
-#include "fake_platform.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
+#include "widgets/qt_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QWindow>
 
@@ -102,6 +103,25 @@ void click(orvant::FrmOrvant &window, const char *name)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
+// The keyboard's focus on the layout's last control scrolls it into view.
+bool lastControlShown(orvant::FrmOrvant &window)
+{
+    auto *exit = window.findChild<QRadioButton *>(QStringLiteral("optExit"));
+    exit->setFocus(Qt::TabFocusReason);
+    QTest::qWait(300);
+    shoot("exit-focused");
+    const auto *area = window.findChild<QScrollArea *>();
+    if (!area) {
+        std::printf("FAIL: the layout does not scroll\n");
+        return false;
+    }
+    const QRect where(exit->mapTo(area->viewport(), QPoint(0, 0)), exit->size());
+    const bool shown = area->viewport()->rect().contains(where);
+    std::printf("Exit Program focused: at (%d, %d) in the viewport: %s\n", where.x(), where.y(),
+                shown ? "shown" : "FAIL: not shown");
+    return shown;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -114,8 +134,7 @@ int main(int argc, char **argv)
     folders.root = root / "ORVANT";
     std::filesystem::create_directories(folders.outputFolder());
     std::filesystem::create_directories(folders.pathFolder());
-    orvant::test::FakePlatform platform;
-    platform.screen = {screen.width() * 15, screen.height() * 15};
+    orvant::QtPlatform platform; // the screen's size as the program itself asks it
     orvant::VarGlobal state;
     bool inside = true;
     {
@@ -132,6 +151,7 @@ int main(int argc, char **argv)
         inside = checkInside(window, screen, "background-shown") && inside;
         click(window, "optBack");
         inside = checkInside(window, screen, "background-hidden") && inside;
+        inside = lastControlShown(window) && inside;
     }
     std::filesystem::remove_all(root);
     return inside ? 0 : 1;
