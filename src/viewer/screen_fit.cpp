@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <vector>
 
 namespace orvant {
