@@ -11,6 +11,7 @@
 #include "viewer/main_window_layout.h"
 #include "viewer/measuring_tools.h"
 #include "viewer/navigation.h"
+#include "viewer/screen_fit.h"
 #include "viewer/settings_panel.h"
 #include "viewer/spectrum_tool.h"
 #include "viewer/start_centring.h"
@@ -52,14 +53,17 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));
-    setFixedSize(twipsToPixels(kMainWindowWidthTwips), twipsToPixels(kMainWindowHeightTwips));
+    new ScreenFit(this,
+                  {twipsToPixels(kMainWindowWidthTwips), twipsToPixels(kMainWindowHeightTwips)});
     setFont(courierNew(FontSize::Pt9_75));
     setMouseTracking(true);
     wireControls();
     wireForms();
     navigation_->start(folders_.initialPathText());
     Form_Load();
-    connect(new StartCentring(this), &StartCentring::frameKnown, this, &FrmOrvant::centreWindow);
+    // Queued: the window first fits its screen with the frame now known.
+    connect(new StartCentring(this), &StartCentring::frameKnown, this, &FrmOrvant::centreWindow,
+            Qt::QueuedConnection);
 }
 
 FrmOrvant::~FrmOrvant() = default;
