@@ -1,6 +1,8 @@
 #include "cli/batch_command.h"
 
 #include "cli/batch_command_line.h"
+#include "shared/folders.h"
+#include "table/capture_summary.h"
 #include "table/table_command.h"
 
 #include <ostream>
@@ -27,7 +29,17 @@ int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
         const TableFormat format = parsed.json ? TableFormat::Json
             : parsed.stats                     ? TableFormat::Statistics
                                                : TableFormat::Csv;
-        return writeCapturesTable(parsed.options.captures, format, io.out, io.err);
+        if (!parsed.reference)
+            return writeCapturesTable(parsed.options.captures, format, io.out, io.err);
+        const LoadedReference loaded = loadReference(pathFromText(*parsed.reference));
+        if (!loaded.curve) {
+            io.err << "orvant-export: the reference " << *parsed.reference
+                   << " could not be loaded: Error " << loaded.error->number << " ("
+                   << loaded.error->description << ")\n";
+            return kBatchFailed;
+        }
+        const ReferenceComparison reference {*loaded.curve, parsed.band};
+        return writeCapturesTable(parsed.options.captures, format, io.out, io.err, 0, &reference);
     }
     return runBatch(parsed.options, io);
 }

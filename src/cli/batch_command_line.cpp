@@ -8,6 +8,8 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
+#include <cctype>
+#include <cmath>
 #include <string_view>
 
 namespace orvant {
@@ -17,7 +19,8 @@ namespace {
 constexpr std::array<std::string_view, 10> kFlags
     = {"-h",    "--help",     "--version", "--stdout", "--csv",
        "--png", "--spectrum", "--table",   "--json",   "--stats"};
-constexpr std::array<std::string_view, 2> kValueOptions = {"--to", "--window"};
+constexpr std::array<std::string_view, 4> kValueOptions
+    = {"--to", "--window", "--reference", "--band"};
 
 // "rectangular, hann, flat-top or blackman-harris".
 std::string windowNames()
@@ -47,6 +50,8 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
                "--stdout or --to)";
     if (parsed.json && parsed.stats)
         return "--json and --stats exclude each other";
+    if (parsed.reference && !parsed.table)
+        return "--reference needs --table";
     if (options.toStdout && options.folder)
         return "--stdout and --to exclude each other";
     if (options.toStdout && options.captures.size() != 1)
@@ -77,6 +82,52 @@ std::optional<std::string> readSpectrum(bool spectrum, const std::vector<std::st
     return std::nullopt;
 }
 
+// "0.05,2": volts and samples, neither negative, decimal only.
+std::optional<ReferenceBand> bandOf(const std::string &text)
+{
+    const auto comma = text.find(',');
+    if (comma == std::string::npos)
+        return std::nullopt;
+    const std::string volts = text.substr(0, comma);
+    const std::string samples = text.substr(comma + 1);
+    try {
+        std::size_t voltsEnd = 0;
+        std::size_t samplesEnd = 0;
+        ReferenceBand band {std::stod(volts, &voltsEnd), std::stoi(samples, &samplesEnd)};
+        if (voltsEnd != volts.size() || samplesEnd != samples.size() || !(band.volts >= 0)
+            || !std::isfinite(band.volts) || band.samples < 0 || !std::isdigit(volts.front())
+            || !std::isdigit(samples.front())
+            || volts.find_first_not_of("0123456789.eE+-") != std::string::npos)
+            return std::nullopt;
+        return band;
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> readReference(const std::vector<std::string> &references,
+                                         const std::vector<std::string> &bands,
+                                         ParsedBatchArgs &parsed)
+{
+    if (references.size() > 1)
+        return "--reference given twice";
+    if (bands.size() > 1)
+        return "--band given twice";
+    if (!bands.empty() && references.empty())
+        return "--band needs --reference";
+    if (!references.empty())
+        parsed.reference = references.front();
+    if (bands.empty())
+        return std::nullopt;
+    const auto band = bandOf(bands.front());
+    if (!band)
+        return "--band takes VOLTS,SAMPLES, two numbers not below zero (for example "
+               "0.05,2), not "
+            + bands.front();
+    parsed.band = *band;
+    return std::nullopt;
+}
+
 // Reads the words before the "--" into `parsed`; returns the usage error they make.
 std::optional<std::string> readWords(const std::vector<std::string> &words, ParsedBatchArgs &parsed)
 {
@@ -101,6 +152,10 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
     app.add_flag("--stats", parsed.stats);
     std::vector<std::string> folders;
     app.add_option("--to", folders)->allow_extra_args(false);
+    std::vector<std::string> references;
+    app.add_option("--reference", references)->allow_extra_args(false);
+    std::vector<std::string> bands;
+    app.add_option("--band", bands)->allow_extra_args(false);
     app.add_option("captures", options.captures);
     // This version of CLI11 takes a vector's words from the back.
     std::vector<std::string> reversed(words.rbegin(), words.rend());
@@ -113,6 +168,8 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
         return "--to given twice";
     if (!folders.empty())
         options.folder = pathFromText(folders.front());
+    if (auto error = readReference(references, bands, parsed))
+        return error;
     return readSpectrum(spectrum, windows, options);
 }
 
@@ -121,7 +178,9 @@ std::string usageLines()
     return "Usage: orvant-export [--csv] [--png] [--spectrum [--window W]] [--to FOLDER] "
            "CAPTURE...\n"
            "       orvant-export [--csv|--spectrum [--window W]] --stdout CAPTURE\n"
-           "       orvant-export --table [--json|--stats] CAPTURE|FOLDER...\n";
+           "       orvant-export --table [--json|--stats] [--reference CAPTURE "
+           "[--band VOLTS,SAMPLES]]\n"
+           "                     CAPTURE|FOLDER...\n";
 }
 
 } // namespace
@@ -131,8 +190,12 @@ ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args)
     ParsedBatchArgs parsed;
     const CommandWords words = commandWords(args, kValueOptions);
     if (words.valueMissing) {
-        parsed.usageError = *words.valueMissing
-            + (*words.valueMissing == "--window" ? " needs a window name" : " needs a folder");
+        const std::string &option = *words.valueMissing;
+        parsed.usageError = option
+            + (option == "--window"          ? " needs a window name"
+                   : option == "--reference" ? " needs a capture"
+                   : option == "--band"      ? " needs VOLTS,SAMPLES"
+                                             : " needs a folder");
         return parsed;
     }
     parsed.usageError = readWords(words.words, parsed);
@@ -191,6 +254,14 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "  --json       with --table: the table as JSON, an array of objects\n"
           "  --stats      with --table: n, mean, sd, min and max of each measurement\n"
           "               column per unit, as CSV\n"
+          "  --reference CAPTURE\n"
+          "               with --table: compare each capture with CAPTURE, sample by\n"
+          "               sample, in volts where both have a volts scale: the columns\n"
+          "               ref_rms_difference, ref_max_difference and ref_within\n"
+          "  --band VOLTS,SAMPLES\n"
+          "               with --reference: a sample is within when a reference sample\n"
+          "               at most SAMPLES away lies at most VOLTS from it (0,0 without\n"
+          "               --band: exactly equal)\n"
           "  --help       show this text\n"
           "  --version    show the version\n"
           "\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/batch_export.h"
+#include "measure/reference_difference.h"
 
 #include <filesystem>
 #include <optional>
@@ -21,6 +22,10 @@ struct ParsedBatchArgs
     bool table = false;
     bool json = false;
     bool stats = false;
+    // --reference CAPTURE [--band VOLTS,SAMPLES]: with --table, each capture compared
+    // with the reference, within the band (exact without --band).
+    std::optional<std::string> reference;
+    ReferenceBand band;
     std::optional<std::string> usageError;
 };
 

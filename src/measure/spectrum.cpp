@@ -1,6 +1,7 @@
 #include "measure/spectrum.h"
 
 #include "shared/curve_sample.h"
+#include "shared/lender.h"
 
 #include <unsupported/Eigen/FFT>
 
@@ -54,14 +55,16 @@ std::vector<double> windowValues(WindowFunction window, std::size_t length)
     return values;
 }
 
-// A window of the whole record, computed once per thread and window.
+// The windows of the whole record, computed once for all threads.
 const std::vector<double> &fullWindow(WindowFunction window)
 {
-    thread_local std::array<std::vector<double>, kWindows.size()> made;
-    std::vector<double> &values = made[static_cast<std::size_t>(window)];
-    if (values.empty())
-        values = windowValues(window, kSpectrumPoints);
-    return values;
+    static const auto made = [] {
+        std::array<std::vector<double>, kWindows.size()> all;
+        for (std::size_t i = 0; i < all.size(); ++i)
+            all[i] = windowValues(static_cast<WindowFunction>(i), kSpectrumPoints);
+        return all;
+    }();
+    return made[static_cast<std::size_t>(window)];
 }
 
 } // namespace
@@ -113,11 +116,11 @@ Spectrum spectrumOf(std::span<const double> values, WindowFunction window, const
         squares += w[n] * w[n];
     }
 
-    // One transform per thread keeps its twiddle factors between calls. Its real
-    // transform writes the half spectrum, DC to Nyquist, and nothing more.
-    thread_local Eigen::FFT<double> fft;
+    // Transforms keep their twiddle factors between calls. The real transform writes the
+    // half spectrum, DC to Nyquist, and nothing more.
+    static Lender<Eigen::FFT<double>> transforms;
     std::array<std::complex<double>, kSpectrumBins> transform {};
-    fft.impl().fwd(transform.data(), windowed.data(), kSpectrumPoints);
+    transforms.borrow()->impl().fwd(transform.data(), windowed.data(), kSpectrumPoints);
 
     Spectrum spectrum;
     spectrum.window = window;

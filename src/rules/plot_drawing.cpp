@@ -1,5 +1,7 @@
 #include "rules/plot_drawing.h"
 
+#include "shared/curve_sample.h"
+
 namespace orvant {
 
 namespace {
@@ -13,7 +15,7 @@ template<class... Ts> struct Overloaded : Ts...
 
 CurveDrawing curveDrawingOf(const CurveTable &curve, int nextColour)
 {
-    return {curveValues(curve), nextColour};
+    return {sampleValues(curve), nextColour};
 }
 
 std::vector<PlotCommand> commandsOf(const PlotDrawing &drawing)

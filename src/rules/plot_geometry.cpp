@@ -121,17 +121,9 @@ std::vector<PlotCommand> curveCommands(std::span<const std::int16_t> values, int
     return commands;
 }
 
-std::vector<std::int16_t> curveValues(const CurveTable &curve)
-{
-    std::vector<std::int16_t> values(kSampleCount);
-    for (int k = 1; k <= kSampleCount; ++k)
-        values[static_cast<std::size_t>(k - 1)] = curve.at(k).sampleValue;
-    return values;
-}
-
 std::vector<PlotCommand> curveCommands(const CurveTable &curve, int nextColour)
 {
-    return curveCommands(curveValues(curve), nextColour);
+    return curveCommands(sampleValues(curve), nextColour);
 }
 
 } // namespace orvant

@@ -82,7 +82,6 @@ const std::vector<PlotCommand> &graticuleCommands();
 std::vector<PlotCommand> curveCommands(const CurveTable &curve, int nextColour);
 // The same from the samples' values (samples 1 to 512 at index 0 to 511).
 std::vector<PlotCommand> curveCommands(std::span<const std::int16_t> values, int nextColour);
-std::vector<std::int16_t> curveValues(const CurveTable &curve);
 
 // The curve colour of next colour 1 to 4; none for any other value.
 PlotColour curveColour(int nextColour);

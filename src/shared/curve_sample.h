@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace orvant {
 
@@ -27,5 +28,14 @@ public:
 private:
     std::array<CurveSample, kSampleCount + 1> samples_ {};
 };
+
+// The values of samples 1 to 512, at index 0 to 511.
+inline std::vector<std::int16_t> sampleValues(const CurveTable &curve)
+{
+    std::vector<std::int16_t> values(kSampleCount);
+    for (int k = 1; k <= kSampleCount; ++k)
+        values[static_cast<std::size_t>(k - 1)] = curve.at(k).sampleValue;
+    return values;
+}
 
 } // namespace orvant

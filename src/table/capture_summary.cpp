@@ -2,6 +2,7 @@
 
 #include "capture/capture_load.h"
 #include "measure/shown_scale.h"
+#include "shared/lender.h"
 #include "shared/system_file.h"
 
 #include <array>
@@ -97,7 +98,7 @@ std::string isoText(const FileTime &time)
 }
 
 CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
-                             VarGlobal &state)
+                             VarGlobal &state, const ReferenceComparison *reference)
 {
     CaptureSummary summary;
     summary.file = std::move(file);
@@ -109,6 +110,8 @@ CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string f
 
     state = VarGlobal {};
     SummaryStages stages;
+    if (reference)
+        summary.reference.emplace();
     if (loadCapture(capture, state, stages) == LoadEnd::Failed) {
         summary.error = stages.error;
         return summary;
@@ -118,15 +121,33 @@ CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string f
     summary.measurements = scaledMeasurements(measureCurve(state.curveTable), scale);
     summary.distortion = distortionOf(state.curveTable, scale);
     summary.pulse = measurePulse(state.curveTable);
+    if (reference) {
+        summary.reference->difference = compareWithReference(sampleValues(state.curveTable), scale,
+                                                             reference->curve, reference->band);
+        if (!summary.reference->difference)
+            summary.reference->reason = referenceMismatchReason(scale);
+    }
     return summary;
 }
 
-CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file)
+LoadedReference loadReference(const std::filesystem::path &capture)
+{
+    const auto state = std::make_unique<VarGlobal>();
+    const CaptureSummary summary = summarizeInto(capture, {}, *state);
+    if (summary.error)
+        return {std::nullopt, summary.error};
+    return {ReferenceCurve {sampleValues(state->curveTable), shownScale(summary.settings.values)},
+            std::nullopt};
+}
+
+CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file,
+                                const ReferenceComparison *reference)
 {
     // Fresh for every capture, so that no row depends on another. The tables are large:
-    // one per thread, emptied each time rather than taken from the heap anew.
-    thread_local const auto state = std::make_unique<VarGlobal>();
-    return summarizeInto(capture, std::move(file), *state);
+    // lent from one kept set, emptied each time rather than taken from the heap anew.
+    static Lender<VarGlobal> states;
+    const auto state = states.borrow();
+    return summarizeInto(capture, std::move(file), *state, reference);
 }
 
 } // namespace orvant

@@ -4,6 +4,7 @@
 #include "measure/curve_measurements.h"
 #include "measure/distortion.h"
 #include "measure/pulse_measurements.h"
+#include "measure/reference_difference.h"
 #include "shared/shown_settings.h"
 #include "shared/var_global.h"
 
@@ -34,14 +35,33 @@ struct CaptureSummary
     ScaledMeasurements measurements;
     std::optional<DistortionFigures> distortion; // none without a tone above DC
     PulseMeasurements pulse; // in the record's units; the scale is applied when shown
+    // Set while the table is checked against a reference: the figures, or why there
+    // are none.
+    struct ReferenceCheck
+    {
+        std::optional<ReferenceDifference> difference;
+        std::string reason;
+    };
+    std::optional<ReferenceCheck> reference;
 };
 
-// Reads, decodes and measures `capture`; `file` is what the row's file column says.
-CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file);
+// Reads, decodes and measures `capture`; `file` is what the row's file column says;
+// with a reference, compares the curve with it too.
+CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::string file,
+                                const ReferenceComparison *reference = nullptr);
 // The same, the capture loaded into `state` as the first load of a fresh start (what
 // was there before is gone), for a caller that keeps it.
 CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
-                             VarGlobal &state);
+                             VarGlobal &state, const ReferenceComparison *reference = nullptr);
+
+// A capture loaded as the first load of a fresh start, as a reference to compare others
+// with; the load's error instead when it failed.
+struct LoadedReference
+{
+    std::optional<ReferenceCurve> curve;
+    std::optional<LoadError> error;
+};
+LoadedReference loadReference(const std::filesystem::path &capture);
 
 // "2026-12-10T17:27:46+01:00".
 std::string isoText(const FileTime &time);

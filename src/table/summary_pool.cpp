@@ -10,7 +10,9 @@ bool summarizeInOrder(std::span<const SummaryRequest> requests, unsigned threads
 {
     return runInOrder<CaptureSummary>(
         requests.size(), threads,
-        [&](std::size_t i) { return summarizeCapture(requests[i].capture, requests[i].file); },
+        [&](std::size_t i) {
+            return summarizeCapture(requests[i].capture, requests[i].file, requests[i].reference);
+        },
         onRow, stop);
 }
 

@@ -15,6 +15,7 @@ struct SummaryRequest
 {
     std::filesystem::path capture;
     std::string file;
+    const ReferenceComparison *reference = nullptr; // shared by the workers, read only
 };
 
 // Summarises every request on `threads` worker threads (0: one per processor) and

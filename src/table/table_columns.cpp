@@ -64,6 +64,13 @@ constexpr TableColumn kLimits {"limits", false, ColumnUnit::None};
 constexpr std::size_t kLimitsColumn = kFirstSpectralColumn + kSpectral.size();
 constexpr std::size_t kPulseFirst = kLimitsColumn + 1;
 
+// Only while the table is checked against a reference, after every other column.
+constexpr std::array<TableColumn, 3> kReference {{
+    {"ref_rms_difference", true, ColumnUnit::Voltage},
+    {"ref_max_difference", true, ColumnUnit::Voltage},
+    {"ref_within", false, ColumnUnit::None},
+}};
+
 using Columns = std::vector<TableColumn>;
 
 // The settings columns take the parameters' names, between the file's and the scale's;
@@ -80,6 +87,7 @@ const Columns &columns()
         made.push_back(kLimits);
         const auto pulse = pulseColumns();
         made.insert(made.end(), pulse.begin(), pulse.end());
+        made.insert(made.end(), kReference.begin(), kReference.end());
         return made;
     }();
     return all;
@@ -143,11 +151,40 @@ TableCell spectralCell(const CaptureSummary &summary, std::size_t index)
     }
 }
 
+// The reasons of the pulse figures, then why a reference gave no figures.
+TableCell reasonsCell(const CaptureSummary &summary, TableCell pulse)
+{
+    if (!summary.reference || summary.reference->reason.empty())
+        return pulse;
+    const std::string reference
+        = std::string(kReference[0].name) + ": " + summary.reference->reason;
+    return TableCell::of(pulse.kind == TableCell::Kind::Text ? pulse.text + ";" + reference
+                                                             : reference);
+}
+
+TableCell referenceCell(const CaptureSummary &summary, std::size_t index)
+{
+    if (!summary.reference || !summary.reference->difference)
+        return TableCell::empty();
+    const ReferenceDifference &d = *summary.reference->difference;
+    switch (index) {
+    case 0:
+        return TableCell::of(d.rms);
+    case 1:
+        return TableCell::of(d.maximum);
+    case 2:
+        return d.within ? TableCell::of(*d.within) : TableCell::empty();
+    default:
+        return TableCell::empty();
+    }
+}
+
 } // namespace
 
-std::span<const TableColumn> tableColumns()
+std::span<const TableColumn> tableColumns(bool withReference)
 {
-    return columns();
+    const std::span<const TableColumn> all = columns();
+    return withReference ? all : all.first(all.size() - kReference.size());
 }
 
 std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary)
@@ -179,9 +216,10 @@ std::string_view unitOf(const TableColumn &column, const CaptureSummary &summary
 
 std::vector<TableCell> tableRow(const CaptureSummary &summary)
 {
+    const std::size_t count = tableColumns(summary.reference.has_value()).size();
     std::vector<TableCell> row;
-    row.reserve(columns().size());
-    for (std::size_t column = 0; column < columns().size(); ++column)
+    row.reserve(count);
+    for (std::size_t column = 0; column < count; ++column)
         row.push_back(tableCell(summary, column));
     return row;
 }
@@ -252,8 +290,12 @@ TableCell tableCell(const CaptureSummary &summary, std::size_t column)
         bounds += bounds.empty() || pulse.empty() ? pulse : ";" + pulse;
         return bounds.empty() ? TableCell::empty() : TableCell::of(std::move(bounds));
     }
-    return column - kPulseFirst < pulseColumns().size() ? pulseCell(summary, column - kPulseFirst)
-                                                        : TableCell::empty();
+    const std::size_t pulseCount = pulseColumns().size();
+    if (column - kPulseFirst + 1 == pulseCount)
+        return reasonsCell(summary, pulseCell(summary, column - kPulseFirst));
+    if (column - kPulseFirst < pulseCount)
+        return pulseCell(summary, column - kPulseFirst);
+    return referenceCell(summary, column - kPulseFirst - pulseCount);
 }
 
 } // namespace orvant

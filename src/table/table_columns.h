@@ -47,10 +47,12 @@ struct TableColumn
 // Every column in its order: file, modified, size_bytes, error, error_text, the 25
 // settings by name, channel, volts_per_div, seconds_per_div, voltage_unit, time_unit,
 // the measurements, the distortion figures, limits (the names of the columns whose value
-// is a bound), the pulse figures and reasons.
-std::span<const TableColumn> tableColumns();
+// is a bound), the pulse figures and reasons; checked against a reference, then
+// ref_rms_difference, ref_max_difference and ref_within.
+std::span<const TableColumn> tableColumns(bool withReference = false);
 
-// The row of one capture, a cell per column.
+// The row of one capture, a cell per column; the reference's columns when it was
+// checked against one.
 std::vector<TableCell> tableRow(const CaptureSummary &summary);
 // One cell of it, column `column` of tableColumns().
 TableCell tableCell(const CaptureSummary &summary, std::size_t column);

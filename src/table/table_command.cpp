@@ -9,13 +9,16 @@
 namespace orvant {
 
 int writeCapturesTable(const std::vector<std::string> &arguments, TableFormat format,
-                       std::ostream &out, std::ostream &err, unsigned threads)
+                       std::ostream &out, std::ostream &err, unsigned threads,
+                       const ReferenceComparison *reference)
 {
-    const std::vector<SummaryRequest> requests = captureRequests(arguments);
+    std::vector<SummaryRequest> requests = captureRequests(arguments);
+    for (SummaryRequest &request : requests)
+        request.reference = reference;
     bool failed = false;
     std::vector<CaptureSummary> kept; // for the statistics only
     if (format == TableFormat::Csv)
-        out << csvHeader();
+        out << csvHeader(reference != nullptr);
     if (format == TableFormat::Json)
         out << jsonOpening();
     summarizeInOrder(requests, threads, [&](std::size_t index, CaptureSummary &&summary) {

@@ -78,14 +78,15 @@ std::string jsonObject(const std::vector<TableCell> &row, const std::vector<std:
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i > 0)
             object += ", ";
-        object += jsonString(tableColumns()[columns[i]].name) + ": " + jsonCell(row[columns[i]]);
+        object
+            += jsonString(tableColumns(true)[columns[i]].name) + ": " + jsonCell(row[columns[i]]);
     }
     return object + "}";
 }
 
-std::vector<std::size_t> allColumns()
+std::vector<std::size_t> allColumns(bool withReference)
 {
-    std::vector<std::size_t> all(tableColumns().size());
+    std::vector<std::size_t> all(tableColumns(withReference).size());
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = i;
     return all;
@@ -93,9 +94,9 @@ std::vector<std::size_t> allColumns()
 
 } // namespace
 
-std::string csvHeader()
+std::string csvHeader(bool withReference)
 {
-    return csvHeader(allColumns());
+    return csvHeader(allColumns(withReference));
 }
 
 std::string csvHeader(const std::vector<std::size_t> &columns)
@@ -104,7 +105,7 @@ std::string csvHeader(const std::vector<std::size_t> &columns)
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i > 0)
             line += ',';
-        line += csvField(tableColumns()[columns[i]].name);
+        line += csvField(tableColumns(true)[columns[i]].name);
     }
     return line + "\r\n";
 }

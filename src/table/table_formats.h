@@ -10,9 +10,9 @@ namespace orvant {
 
 // The captures table as CSV: RFC 4180, quotes only where needed, CR LF, a header row,
 // numbers in the shortest form that reads back exactly, empty cells empty.
-std::string csvHeader();
+std::string csvHeader(bool withReference = false);
 std::string csvRow(const std::vector<TableCell> &row);
-// The same for the columns `columns` (indices into tableColumns()) in their order.
+// The same for the columns `columns` (indices into tableColumns(true)) in their order.
 std::string csvHeader(const std::vector<std::size_t> &columns);
 std::string csvRow(const CaptureSummary &summary, const std::vector<std::size_t> &columns);
 // As JSON: an array of objects with the columns' keys in their order, numbers as

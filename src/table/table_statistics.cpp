@@ -52,7 +52,7 @@ std::vector<ColumnStatistics> tableStatistics(const std::vector<CaptureSummary> 
 
 std::vector<ColumnStatistics> tableStatistics(std::span<const CaptureSummary *const> rows)
 {
-    const auto columns = tableColumns();
+    const auto columns = tableColumns(true);
     std::vector<Accumulator> sums;
     for (const CaptureSummary *row : rows) {
         const CaptureSummary &summary = *row;
@@ -88,7 +88,7 @@ std::vector<ColumnStatistics> tableStatistics(std::span<const CaptureSummary *co
 
 std::string statisticsCsv(const std::vector<ColumnStatistics> &statistics)
 {
-    const auto columns = tableColumns();
+    const auto columns = tableColumns(true);
     std::string csv = "column,unit,n,mean,sd,min,max\r\n";
     for (const ColumnStatistics &s : statistics) {
         csv += std::string(columns[s.column].name) + ',' + s.unit + ',' + std::to_string(s.n) + ','

@@ -13,7 +13,7 @@ namespace orvant {
 // another unit (divisions beside volts) are counted apart, never mixed.
 struct ColumnStatistics
 {
-    std::size_t column; // index into tableColumns()
+    std::size_t column; // index into tableColumns(true)
     std::string unit;
     std::size_t n = 0; // cells that are not empty
     double mean = 0;

@@ -74,6 +74,13 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
          "--window takes rectangular, hann, flat-top or blackman-harris, not flattop"},
         {{"--stdout", "--csv", "--spectrum", "a"},
          "--stdout writes one output: --csv or --spectrum, not both"},
+        {{"--reference", "r", "a"}, "--reference needs --table"},
+        {{"--table", "a", "--reference"}, "--reference needs a capture"},
+        {{"--table", "--reference", "r", "--reference=s", "a"}, "--reference given twice"},
+        {{"--table", "--band", "0.1,2", "a"}, "--band needs --reference"},
+        {{"--table", "--reference", "r", "a", "--band"}, "--band needs VOLTS,SAMPLES"},
+        {{"--table", "--reference", "r", "--band", "1,1", "--band", "1,1", "a"},
+         "--band given twice"},
     };
     for (const auto &[args, error] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -81,6 +88,50 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
     }
     for (const std::string word : {"--csv=no", "-hx", "--help=1"})
         EXPECT_EQ(parseBatchArgs({word, "a"}).usageError, "unknown option " + word);
+}
+
+TEST(BatchCommandLine, TheReferenceAndItsBand)
+{
+    const struct
+    {
+        std::string band;
+        std::optional<std::pair<double, int>> read;
+    } cases[] = {
+        {"0.05,2", std::pair {0.05, 2}},
+        {"0,0", std::pair {0.0, 0}},
+        {"1e-3,10", std::pair {0.001, 10}},
+        {"0.05", {}},
+        {"0.05,", {}},
+        {",2", {}},
+        {"-0.1,2", {}},
+        {"0.1,-1", {}},
+        {"0.1,2.5", {}},
+        {"nan,1", {}},
+        {"inf,1", {}},
+        {"0.1,2,3", {}},
+        {" 0.1,2", {}},
+        {"0x1,2", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.band);
+        const ParsedBatchArgs parsed
+            = parseBatchArgs({"--table", "--reference", "good.log", "--band", c.band, "f"});
+        if (!c.read) {
+            EXPECT_EQ(parsed.usageError,
+                      "--band takes VOLTS,SAMPLES, two numbers not below "
+                      "zero (for example 0.05,2), not "
+                          + c.band);
+            continue;
+        }
+        ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
+        EXPECT_EQ(parsed.reference, "good.log");
+        EXPECT_EQ(parsed.band.volts, c.read->first);
+        EXPECT_EQ(parsed.band.samples, c.read->second);
+    }
+    const ParsedBatchArgs exact = parseBatchArgs({"--table", "--reference=good.log", "f"});
+    ASSERT_FALSE(exact.usageError) << *exact.usageError;
+    EXPECT_EQ(exact.band.volts, 0.0);
+    EXPECT_EQ(exact.band.samples, 0);
 }
 
 TEST(BatchCommandLine, TheTableAndItsFormats)

@@ -29,24 +29,34 @@ frame_of_viewer() {
   [ -n "$parent" ] || return 0
   xwininfo -id "$parent" | awk -F: '/Absolute upper-left|Width|Height/ {printf "%d ", $2}'
 }
+# The frame is placed in steps (mapped, fitted to the screen, centred): on a busy
+# machine a step may stand still for a while, so the check waits up to 20 s for a
+# frame that is centred and stays so, and fails with the last frame seen.
+centred_inside() {
+  [ "$x" -eq "$want_x" ] && [ "$y" -eq "$want_y" ] && [ "$height" -gt "$client_height" ] \
+    && [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le "$screen_width" ] \
+    && [ $((y + height)) -le "$screen_height" ]
+}
 frame=""
+steady=0
 for _ in $(seq 1 200); do
-  # Settled once the frame has stood still for a moment.
   now=$(frame_of_viewer) || true
-  [ -n "$now" ] && [ "$now" = "$frame" ] && break
+  if [ -n "$now" ] && [ "$now" = "$frame" ]; then steady=$((steady + 1)); else steady=0; fi
   frame=$now
+  if [ -n "$frame" ]; then
+    read -r x y width height <<<"$frame"
+    client_height=$(xwininfo -name ORVANT | awk -F: '/Height/ {print $2 + 0}')
+    want_x=$(( (screen_width - width) / 2 ))
+    want_y=$(( (screen_height - height) / 2 ))
+    [ "$steady" -ge 3 ] && centred_inside && break
+  fi
   sleep 0.1
 done
-read -r x y width height <<<"$frame"
+[ -n "$frame" ] || { echo "FAIL: no window named ORVANT appeared"; exit 1; }
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
-client_height=$(xwininfo -name ORVANT | awk -F: '/Height/ {print $2 + 0}')
-want_x=$(( (screen_width - width) / 2 ))
-want_y=$(( (screen_height - height) / 2 ))
 echo "frame ${width}x${height} at ($x, $y) around a client ${client_height} high;" \
   "centred on ${screen} is ($want_x, $want_y)"
-if [ "$x" -ne "$want_x" ] || [ "$y" -ne "$want_y" ] || [ "$height" -le "$client_height" ] \
-  || [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + width)) -gt "$screen_width" ] \
-  || [ $((y + height)) -gt "$screen_height" ]; then
+if ! centred_inside; then
   echo "FAIL: the frame is not centred inside the screen (or the window manager drew none)"
   cat "$home/viewer.log" "$home/openbox.log"
   exit 1
