@@ -4,6 +4,7 @@
 #include "shared/folders.h"
 #ifdef ORVANT_WITH_PICTURES
 #include "picture/capture_picture.h"
+#include "picture/plot_svg.h"
 #include <QImage>
 #endif
 
@@ -55,6 +56,9 @@ int main(int argc, char **argv)
 #ifdef ORVANT_WITH_PICTURES
     io.picture = [](const orvant::CurveTable &curve) {
         return orvant::pngBytes(orvant::firstLoadPicture(curve));
+    };
+    io.svg = [](const orvant::CurveTable &curve) {
+        return orvant::firstLoadSvg(curve);
     };
 #endif
     return orvant::runBatchExport(args, io);

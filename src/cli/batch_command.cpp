@@ -1,11 +1,23 @@
 #include "cli/batch_command.h"
 
 #include "cli/batch_command_line.h"
+#include "shared/folders.h"
+#include "table/capture_json.h"
 #include "table/table_command.h"
 
 #include <ostream>
 
 namespace orvant {
+
+namespace {
+
+// The capture's JSON, measured from the load the run made.
+std::string jsonOfLoaded(const std::string &capture, const VarGlobal &state)
+{
+    return captureJson(summarizeLoaded(pathFromText(capture), capture, state), state.curveTable);
+}
+
+} // namespace
 
 int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
 {
@@ -29,7 +41,10 @@ int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
                                                : TableFormat::Csv;
         return writeCapturesTable(parsed.options.captures, format, io.out, io.err);
     }
-    return runBatch(parsed.options, io);
+    BatchIo withJson = io;
+    if (!withJson.json)
+        withJson.json = jsonOfLoaded;
+    return runBatch(parsed.options, withJson);
 }
 
 } // namespace orvant

@@ -96,8 +96,9 @@ std::string isoText(const FileTime &time)
     return text.data();
 }
 
-CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
-                             VarGlobal &state)
+namespace {
+
+CaptureSummary fileFacts(const std::filesystem::path &capture, std::string file)
 {
     CaptureSummary summary;
     summary.file = std::move(file);
@@ -106,18 +107,40 @@ CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string f
         summary.sizeBytes = size;
     if (const auto moment = std::filesystem::last_write_time(capture, error); !error)
         summary.modified = fileTimeOf(moment);
+    return summary;
+}
 
+void measureInto(CaptureSummary &summary, const DecodedSettings &settings, const CurveTable &curve)
+{
+    summary.settings = settings;
+    const ShownScale scale = shownScale(summary.settings.values);
+    summary.measurements = scaledMeasurements(measureCurve(curve), scale);
+    summary.distortion = distortionOf(curve, scale);
+    summary.pulse = measurePulse(curve);
+}
+
+} // namespace
+
+CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
+                             VarGlobal &state)
+{
+    CaptureSummary summary = fileFacts(capture, std::move(file));
     state = VarGlobal {};
     SummaryStages stages;
     if (loadCapture(capture, state, stages) == LoadEnd::Failed) {
         summary.error = stages.error;
         return summary;
     }
-    summary.settings = stages.settings;
-    const ShownScale scale = shownScale(summary.settings.values);
-    summary.measurements = scaledMeasurements(measureCurve(state.curveTable), scale);
-    summary.distortion = distortionOf(state.curveTable, scale);
-    summary.pulse = measurePulse(state.curveTable);
+    measureInto(summary, stages.settings, state.curveTable);
+    return summary;
+}
+
+CaptureSummary summarizeLoaded(const std::filesystem::path &capture, std::string file,
+                               const VarGlobal &state)
+{
+    CaptureSummary summary = fileFacts(capture, std::move(file));
+    measureInto(summary, {state.shown.values(), state.frameNumber, state.byteCount},
+                state.curveTable);
     return summary;
 }
 

@@ -42,6 +42,10 @@ CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::strin
 // was there before is gone), for a caller that keeps it.
 CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
                              VarGlobal &state);
+// The same of a capture already loaded into `state` as the first load of a fresh start
+// (its shown settings those it decoded), measured again without reading it again.
+CaptureSummary summarizeLoaded(const std::filesystem::path &capture, std::string file,
+                               const VarGlobal &state);
 
 // "2026-12-10T17:27:46+01:00".
 std::string isoText(const FileTime &time);

@@ -46,6 +46,8 @@ public:
     // What the area holds, one image pixel per device pixel (per widget pixel
     // at ratio 1).
     const QImage &image() const;
+    // The drawing calls since the last clear, which made the image.
+    std::span<const PlotCommand> commands() const { return sinceClear_; }
 
 signals:
     void curveCountChanged(int curves);

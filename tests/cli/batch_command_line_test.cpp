@@ -41,8 +41,10 @@ TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
 TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
 {
     const std::string kTableAlone
-        = "--table writes to standard output alone (not with --csv, --png, --spectrum, --stdout or "
-          "--to)";
+        = "--table writes to standard output alone (not with --csv, --png, --spectrum, --svg, "
+          "--pdf, --stdout or --to)";
+    const std::string kOneOutput
+        = "--stdout writes one output: --csv, --spectrum, --json or --svg, not more";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no capture given"},
         {{"--csv"}, "no capture given"},
@@ -57,8 +59,13 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
         {{"--stdout", "a", "b"}, "--stdout takes exactly one capture"},
         {{"--stdout"}, "no capture given"},
         {{"--png", "--stdout", "a"}, "--png cannot write to standard output"},
-        {{"--json", "a"}, "--json needs --table"},
+        {{"--json", "--stats", "a"}, "--stats needs --table"},
         {{"--stats", "a"}, "--stats needs --table"},
+        {{"--pdf", "--stdout", "a"}, "--pdf cannot write to standard output"},
+        {{"--table", "--svg", "a"}, kTableAlone},
+        {{"--table", "--pdf", "a"}, kTableAlone},
+        {{"--stdout", "--json", "--svg", "a"}, kOneOutput},
+        {{"--stdout", "--csv", "--json", "a"}, kOneOutput},
         {{"--table"}, "no capture given"},
         {{"--table", "--json", "--stats", "a"}, "--json and --stats exclude each other"},
         {{"--table", "--csv", "a"}, kTableAlone},
@@ -72,8 +79,7 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
          "--window takes rectangular, hann, flat-top or blackman-harris, not Hann"},
         {{"--spectrum", "--window", "flattop", "a"},
          "--window takes rectangular, hann, flat-top or blackman-harris, not flattop"},
-        {{"--stdout", "--csv", "--spectrum", "a"},
-         "--stdout writes one output: --csv or --spectrum, not both"},
+        {{"--stdout", "--csv", "--spectrum", "a"}, kOneOutput},
     };
     for (const auto &[args, error] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -101,6 +107,33 @@ TEST(BatchCommandLine, TheTableAndItsFormats)
     }
     EXPECT_EQ(parseBatchArgs({"--table", "f", "a.log"}).options.captures,
               (std::vector<std::string> {"f", "a.log"}));
+}
+
+// --json is the table's format with --table, else the capture's own output.
+TEST(BatchCommandLine, JsonSvgAndPdfOfEachCapture)
+{
+    const struct
+    {
+        std::vector<std::string> args;
+        bool table, tableJson, json, svg, pdf;
+    } cases[] = {
+        {{"--json", "a"}, false, true, true, false, false},
+        {{"--table", "--json", "a"}, true, true, false, false, false},
+        {{"--json", "--svg", "--pdf", "--csv", "a"}, false, true, true, true, true},
+        {{"--svg", "--stdout", "a"}, false, false, false, true, false},
+        {{"--stdout", "--json", "a"}, false, true, true, false, false},
+        {{"--pdf", "--to", "f", "a"}, false, false, false, false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ParsedBatchArgs parsed = parseBatchArgs(c.args);
+        ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
+        EXPECT_EQ(parsed.table, c.table);
+        EXPECT_EQ(parsed.json, c.tableJson);
+        EXPECT_EQ(parsed.options.json, c.json);
+        EXPECT_EQ(parsed.options.svg, c.svg);
+        EXPECT_EQ(parsed.options.pdf, c.pdf);
+    }
 }
 
 TEST(BatchCommandLine, TheSpectrumAndItsWindow)
