@@ -41,6 +41,14 @@ int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
                                                : TableFormat::Csv;
         return writeCapturesTable(parsed.options.captures, format, io.out, io.err);
     }
+    if (parsed.report) {
+        if (!io.report) {
+            io.err << "orvant-export: --report is not available: this build of ORVANT has no "
+                      "viewer, whose drawing makes the pictures\n";
+            return kBatchUsage;
+        }
+        return io.report(parsed.options.captures, *parsed.report, io.out, io.err);
+    }
     BatchIo withJson = io;
     if (!withJson.json)
         withJson.json = jsonOfLoaded;

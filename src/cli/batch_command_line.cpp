@@ -17,7 +17,7 @@ namespace {
 constexpr std::array<std::string_view, 12> kFlags
     = {"-h",    "--help", "--version",  "--stdout", "--csv",  "--png",
        "--svg", "--pdf",  "--spectrum", "--table",  "--json", "--stats"};
-constexpr std::array<std::string_view, 2> kValueOptions = {"--to", "--window"};
+constexpr std::array<std::string_view, 3> kValueOptions = {"--to", "--window", "--report"};
 
 // "rectangular, hann, flat-top or blackman-harris".
 std::string windowNames()
@@ -39,6 +39,12 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
         return std::nullopt;
     if (options.captures.empty())
         return "no capture given";
+    if (parsed.report
+        && (parsed.table || parsed.json || parsed.stats || options.csv || options.png
+            || options.spectrum || options.svg || options.pdf || options.toStdout
+            || options.folder))
+        return "--report writes one document alone (not with --table, --csv, --png, "
+               "--spectrum, --json, --svg, --pdf, --stdout or --to)";
     if (parsed.stats && !parsed.table)
         return "--stats needs --table";
     if (parsed.table
@@ -108,6 +114,8 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
     app.add_flag("--stats", parsed.stats);
     std::vector<std::string> folders;
     app.add_option("--to", folders)->allow_extra_args(false);
+    std::vector<std::string> reports;
+    app.add_option("--report", reports)->allow_extra_args(false);
     app.add_option("captures", options.captures);
     // This version of CLI11 takes a vector's words from the back.
     std::vector<std::string> reversed(words.rbegin(), words.rend());
@@ -120,6 +128,10 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
         return "--to given twice";
     if (!folders.empty())
         options.folder = pathFromText(folders.front());
+    if (reports.size() > 1)
+        return "--report given twice";
+    if (!reports.empty())
+        parsed.report = pathFromText(reports.front());
     // With --table it is the table's format, else the capture's own output.
     options.json = parsed.json && !parsed.table;
     return readSpectrum(spectrum, windows, options);
@@ -131,7 +143,8 @@ std::string usageLines()
            "[--pdf]\n"
            "                     [--to FOLDER] CAPTURE...\n"
            "       orvant-export [--csv|--spectrum [--window W]|--json|--svg] --stdout CAPTURE\n"
-           "       orvant-export --table [--json|--stats] CAPTURE|FOLDER...\n";
+           "       orvant-export --table [--json|--stats] CAPTURE|FOLDER...\n"
+           "       orvant-export --report FILE.pdf CAPTURE...\n";
 }
 
 } // namespace
@@ -141,8 +154,11 @@ ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args)
     ParsedBatchArgs parsed;
     const CommandWords words = commandWords(args, kValueOptions);
     if (words.valueMissing) {
-        parsed.usageError = *words.valueMissing
-            + (*words.valueMissing == "--window" ? " needs a window name" : " needs a folder");
+        const std::string &option = *words.valueMissing;
+        parsed.usageError = option
+            + (option == "--window"       ? " needs a window name"
+                   : option == "--report" ? " needs a file name"
+                                          : " needs a folder");
         return parsed;
     }
     parsed.usageError = readWords(words.words, parsed);
@@ -214,6 +230,11 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "  --json       with --table: the table as JSON, an array of objects\n"
           "  --stats      with --table: n, mean, sd, min and max of each measurement\n"
           "               column per unit, as CSV\n"
+          "  --report FILE.pdf\n"
+          "               write one PDF instead: a first page with the captures\n"
+          "               table's statistics, then the page of --pdf for each capture\n"
+          "               in the order given (a failed one with its error); alone, not\n"
+          "               with the other outputs (not in a build without the viewer)\n"
           "  --help       show this text\n"
           "  --version    show the version\n"
           "\n"

@@ -21,6 +21,8 @@ struct ParsedBatchArgs
     bool table = false;
     bool json = false;
     bool stats = false;
+    // --report FILE: one PDF of the captures, a page each after their statistics.
+    std::optional<std::filesystem::path> report;
     std::optional<std::string> usageError;
 };
 

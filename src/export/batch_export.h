@@ -61,6 +61,10 @@ struct BatchIo
     BatchPicture svg {}; // the same for --svg
     BatchDocument json {}; // none: --json is refused
     BatchDocument pdf {}; // none: --pdf is refused
+    // --report FILE: one document of the captures; none: refused.
+    std::function<int(const std::vector<std::string> &captures, const std::filesystem::path &target,
+                      std::ostream &out, std::ostream &err)>
+        report {};
 };
 
 // The outputs the options ask for, in the order they are written.
