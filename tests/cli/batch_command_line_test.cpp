@@ -43,6 +43,9 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
     const std::string kTableAlone
         = "--table writes to standard output alone (not with --csv, --png, --spectrum, --svg, "
           "--pdf, --stdout or --to)";
+    const std::string kReportAlone
+        = "--report writes one document alone (not with --table, --csv, --png, --spectrum, "
+          "--json, --svg, --pdf, --stdout or --to)";
     const std::string kOneOutput
         = "--stdout writes one output: --csv, --spectrum, --json or --svg, not more";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
@@ -66,6 +69,12 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
         {{"--table", "--pdf", "a"}, kTableAlone},
         {{"--stdout", "--json", "--svg", "a"}, kOneOutput},
         {{"--stdout", "--csv", "--json", "a"}, kOneOutput},
+        {{"a", "--report"}, "--report needs a file name"},
+        {{"--report", "r.pdf"}, "no capture given"},
+        {{"--report", "r.pdf", "--report=s.pdf", "a"}, "--report given twice"},
+        {{"--report", "r.pdf", "--csv", "a"}, kReportAlone},
+        {{"--report", "r.pdf", "--table", "a"}, kReportAlone},
+        {{"--report", "r.pdf", "--to", "f", "a"}, kReportAlone},
         {{"--table"}, "no capture given"},
         {{"--table", "--json", "--stats", "a"}, "--json and --stats exclude each other"},
         {{"--table", "--csv", "a"}, kTableAlone},
@@ -134,6 +143,10 @@ TEST(BatchCommandLine, JsonSvgAndPdfOfEachCapture)
         EXPECT_EQ(parsed.options.svg, c.svg);
         EXPECT_EQ(parsed.options.pdf, c.pdf);
     }
+    const ParsedBatchArgs report = parseBatchArgs({"b", "--report", "-r.pdf", "a"});
+    ASSERT_FALSE(report.usageError) << *report.usageError;
+    EXPECT_EQ(report.report, std::optional(std::filesystem::path("-r.pdf")));
+    EXPECT_EQ(report.options.captures, (std::vector<std::string> {"b", "a"}));
 }
 
 TEST(BatchCommandLine, TheSpectrumAndItsWindow)
