@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake ninja-build ccache pkg-config
-  qt6-base-dev libgl-dev libpng-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libpng-dev poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core fonts-symbola

@@ -1,9 +1,12 @@
 // orvant-export: the data files, CSV files and pictures of capture files, without a
 // window or a display.
 #include "cli/batch_command.h"
+#include "cli/batch_command_line.h"
 #include "shared/folders.h"
 #ifdef ORVANT_WITH_PICTURES
 #include "picture/capture_picture.h"
+#include "picture/plot_svg.h"
+#include "picture/report_document.h"
 #include <QImage>
 #endif
 
@@ -56,6 +59,20 @@ int main(int argc, char **argv)
     io.picture = [](const orvant::CurveTable &curve) {
         return orvant::pngBytes(orvant::firstLoadPicture(curve));
     };
+    io.svg = [](const orvant::CurveTable &curve) {
+        return orvant::firstLoadSvg(curve);
+    };
+    // "orvant-export 1.0.0" on the pages.
+    const std::string versionLine = orvant::batchVersionText();
+    const std::string version = versionLine.substr(0, versionLine.size() - 1);
+    io.pdf = [version](const std::string &capture, const orvant::VarGlobal &state) {
+        return orvant::capturePdf(capture, state, version);
+    };
+    io.report
+        = [version](const std::vector<std::string> &captures, const std::filesystem::path &target,
+                    std::ostream &out, std::ostream &err) {
+              return orvant::writeReport(captures, target, version, out, err);
+          };
 #endif
     return orvant::runBatchExport(args, io);
 }

@@ -2,12 +2,23 @@
 
 #include "cli/batch_command_line.h"
 #include "shared/folders.h"
+#include "table/capture_json.h"
 #include "table/capture_summary.h"
 #include "table/table_command.h"
 
 #include <ostream>
 
 namespace orvant {
+
+namespace {
+
+// The capture's JSON, measured from the load the run made.
+std::string jsonOfLoaded(const std::string &capture, const VarGlobal &state)
+{
+    return captureJson(summarizeLoaded(pathFromText(capture), capture, state), state.curveTable);
+}
+
+} // namespace
 
 int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
 {
@@ -41,7 +52,18 @@ int runBatchExport(const std::vector<std::string> &args, const BatchIo &io)
         const ReferenceComparison reference {*loaded.curve, parsed.band};
         return writeCapturesTable(parsed.options.captures, format, io.out, io.err, 0, &reference);
     }
-    return runBatch(parsed.options, io);
+    if (parsed.report) {
+        if (!io.report) {
+            io.err << "orvant-export: --report is not available: this build of ORVANT has no "
+                      "viewer, whose drawing makes the pictures\n";
+            return kBatchUsage;
+        }
+        return io.report(parsed.options.captures, *parsed.report, io.out, io.err);
+    }
+    BatchIo withJson = io;
+    if (!withJson.json)
+        withJson.json = jsonOfLoaded;
+    return runBatch(parsed.options, withJson);
 }
 
 } // namespace orvant

@@ -16,11 +16,11 @@ namespace orvant {
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kFlags
-    = {"-h",    "--help",     "--version", "--stdout", "--csv",
-       "--png", "--spectrum", "--table",   "--json",   "--stats"};
-constexpr std::array<std::string_view, 4> kValueOptions
-    = {"--to", "--window", "--reference", "--band"};
+constexpr std::array<std::string_view, 12> kFlags
+    = {"-h",    "--help", "--version",  "--stdout", "--csv",  "--png",
+       "--svg", "--pdf",  "--spectrum", "--table",  "--json", "--stats"};
+constexpr std::array<std::string_view, 5> kValueOptions
+    = {"--to", "--window", "--report", "--reference", "--band"};
 
 // "rectangular, hann, flat-top or blackman-harris".
 std::string windowNames()
@@ -42,12 +42,19 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
         return std::nullopt;
     if (options.captures.empty())
         return "no capture given";
-    if ((parsed.json || parsed.stats) && !parsed.table)
-        return parsed.json ? "--json needs --table" : "--stats needs --table";
+    if (parsed.report
+        && (parsed.table || parsed.json || parsed.stats || options.csv || options.png
+            || options.spectrum || options.svg || options.pdf || options.toStdout
+            || options.folder))
+        return "--report writes one document alone (not with --table, --csv, --png, "
+               "--spectrum, --json, --svg, --pdf, --stdout or --to)";
+    if (parsed.stats && !parsed.table)
+        return "--stats needs --table";
     if (parsed.table
-        && (options.csv || options.png || options.spectrum || options.toStdout || options.folder))
+        && (options.csv || options.png || options.spectrum || options.svg || options.pdf
+            || options.toStdout || options.folder))
         return "--table writes to standard output alone (not with --csv, --png, --spectrum, "
-               "--stdout or --to)";
+               "--svg, --pdf, --stdout or --to)";
     if (parsed.json && parsed.stats)
         return "--json and --stats exclude each other";
     if (parsed.reference && !parsed.table)
@@ -56,10 +63,14 @@ std::optional<std::string> checkOptions(const ParsedBatchArgs &parsed)
         return "--stdout and --to exclude each other";
     if (options.toStdout && options.captures.size() != 1)
         return "--stdout takes exactly one capture";
-    if (options.toStdout && options.png)
-        return "--png cannot write to standard output";
-    if (options.toStdout && options.csv && options.spectrum)
-        return "--stdout writes one output: --csv or --spectrum, not both";
+    if (options.toStdout && (options.png || options.pdf))
+        return options.png ? "--png cannot write to standard output"
+                           : "--pdf cannot write to standard output";
+    if (options.toStdout
+        && int(options.csv) + int(options.spectrum.has_value()) + int(options.json)
+                + int(options.svg)
+            > 1)
+        return "--stdout writes one output: --csv, --spectrum, --json or --svg, not more";
     return std::nullopt;
 }
 
@@ -143,6 +154,8 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
     app.add_flag("--stdout", options.toStdout);
     app.add_flag("--csv", options.csv);
     app.add_flag("--png", options.png);
+    app.add_flag("--svg", options.svg);
+    app.add_flag("--pdf", options.pdf);
     bool spectrum = false;
     app.add_flag("--spectrum", spectrum);
     std::vector<std::string> windows;
@@ -156,6 +169,8 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
     app.add_option("--reference", references)->allow_extra_args(false);
     std::vector<std::string> bands;
     app.add_option("--band", bands)->allow_extra_args(false);
+    std::vector<std::string> reports;
+    app.add_option("--report", reports)->allow_extra_args(false);
     app.add_option("captures", options.captures);
     // This version of CLI11 takes a vector's words from the back.
     std::vector<std::string> reversed(words.rbegin(), words.rend());
@@ -170,17 +185,25 @@ std::optional<std::string> readWords(const std::vector<std::string> &words, Pars
         options.folder = pathFromText(folders.front());
     if (auto error = readReference(references, bands, parsed))
         return error;
+    if (reports.size() > 1)
+        return "--report given twice";
+    if (!reports.empty())
+        parsed.report = pathFromText(reports.front());
+    // With --table it is the table's format, else the capture's own output.
+    options.json = parsed.json && !parsed.table;
     return readSpectrum(spectrum, windows, options);
 }
 
 std::string usageLines()
 {
-    return "Usage: orvant-export [--csv] [--png] [--spectrum [--window W]] [--to FOLDER] "
-           "CAPTURE...\n"
-           "       orvant-export [--csv|--spectrum [--window W]] --stdout CAPTURE\n"
+    return "Usage: orvant-export [--csv] [--png] [--spectrum [--window W]] [--json] [--svg] "
+           "[--pdf]\n"
+           "                     [--to FOLDER] CAPTURE...\n"
+           "       orvant-export [--csv|--spectrum [--window W]|--json|--svg] --stdout CAPTURE\n"
            "       orvant-export --table [--json|--stats] [--reference CAPTURE "
            "[--band VOLTS,SAMPLES]]\n"
-           "                     CAPTURE|FOLDER...\n";
+           "                     CAPTURE|FOLDER...\n"
+           "       orvant-export --report FILE.pdf CAPTURE...\n";
 }
 
 } // namespace
@@ -193,6 +216,7 @@ ParsedBatchArgs parseBatchArgs(const std::vector<std::string> &args)
         const std::string &option = *words.valueMissing;
         parsed.usageError = option
             + (option == "--window"          ? " needs a window name"
+                   : option == "--report"    ? " needs a file name"
                    : option == "--reference" ? " needs a capture"
                    : option == "--band"      ? " needs VOLTS,SAMPLES"
                                              : " needs a folder");
@@ -242,10 +266,23 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "               scaled by the settings the capture holds\n"
           "  --window W   with --spectrum: the window, rectangular, hann (without\n"
           "               --window), flat-top or blackman-harris\n"
-          "               --csv, --png and --spectrum together write all they name.\n"
-          "  --stdout     write the lines of exactly one capture (its data file, or\n"
-          "               with --csv its CSV, with --spectrum its spectrum) to\n"
-          "               standard output instead (not together with --to or --png)\n"
+          "  --json       (without --table) write the capture as \"<capture file\n"
+          "               name>.json\" instead of the data file: one object with file,\n"
+          "               settings, scale, values, volts, seconds and measurements\n"
+          "               (the captures table's keys)\n"
+          "  --svg        write the plot as \"<capture file name>.svg\" instead of the\n"
+          "               data file: the picture of --png as vectors (not in a build\n"
+          "               without the viewer)\n"
+          "  --pdf        write \"<capture file name>.pdf\" instead of the data file: a\n"
+          "               page with the file's name, time and SHA-256, the plot, the\n"
+          "               settings and the measurements (not in a build without the\n"
+          "               viewer)\n"
+          "               --csv, --png, --spectrum, --json, --svg and --pdf together\n"
+          "               write all they name.\n"
+          "  --stdout     write exactly one capture (its data file, or with --csv its\n"
+          "               CSV, with --spectrum its spectrum, with --json its JSON,\n"
+          "               with --svg its picture) to standard output instead (not\n"
+          "               together with --to, --png or --pdf)\n"
           "  --table      write the captures table to standard output instead, as CSV:\n"
           "               one row per capture (a folder stands for the files it holds,\n"
           "               sorted by name), with its file, time, size, load error, the\n"
@@ -262,6 +299,11 @@ std::string batchHelpText(const std::filesystem::path &defaultFolder)
           "               with --reference: a sample is within when a reference sample\n"
           "               at most SAMPLES away lies at most VOLTS from it (0,0 without\n"
           "               --band: exactly equal)\n"
+          "  --report FILE.pdf\n"
+          "               write one PDF instead: a first page with the captures\n"
+          "               table's statistics, then the page of --pdf for each capture\n"
+          "               in the order given (a failed one with its error); alone, not\n"
+          "               with the other outputs (not in a build without the viewer)\n"
           "  --help       show this text\n"
           "  --version    show the version\n"
           "\n"

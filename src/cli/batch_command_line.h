@@ -26,6 +26,8 @@ struct ParsedBatchArgs
     // with the reference, within the band (exact without --band).
     std::optional<std::string> reference;
     ReferenceBand band;
+    // --report FILE: one PDF of the captures, a page each after their statistics.
+    std::optional<std::filesystem::path> report;
     std::optional<std::string> usageError;
 };
 

@@ -45,6 +45,7 @@ private:
 // A fresh load of the capture, and the moment line 1 of its data file names.
 struct BatchCapture
 {
+    std::string capture; // as given
     FreshCapture fresh;
     ExportTime time;
     WindowFunction window;
@@ -54,11 +55,18 @@ BatchCapture loadOf(std::string_view capture, const BatchOptions &options, std::
                     ExportTime time)
 {
     BatchStages stages(err, capture);
-    return {loadFreshCapture(pathFromText(std::string(capture)), stages), time,
-            options.spectrum.value_or(WindowFunction::Hann)};
+    return {std::string(capture), loadFreshCapture(pathFromText(std::string(capture)), stages),
+            time, options.spectrum.value_or(WindowFunction::Hann)};
 }
 
-// The bytes of one output; none when the picture could not be made.
+std::optional<std::string> madeOrNone(std::string bytes)
+{
+    if (bytes.empty())
+        return std::nullopt;
+    return bytes;
+}
+
+// The bytes of one output; none when a picture or document could not be made.
 std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loaded,
                                      const BatchIo &io)
 {
@@ -70,9 +78,13 @@ std::optional<std::string> contentOf(BatchOutput output, const BatchCapture &loa
         return spectrumCsv(
             spectrumOf(state.curveTable, shownScale(state.shown.values()), loaded.window));
     case BatchOutput::Picture:
-        if (std::string png = io.picture(state.curveTable); !png.empty())
-            return png;
-        return std::nullopt;
+        return madeOrNone(io.picture(state.curveTable));
+    case BatchOutput::Svg:
+        return madeOrNone(io.svg(state.curveTable));
+    case BatchOutput::Json:
+        return madeOrNone(io.json(loaded.capture, state));
+    case BatchOutput::Pdf:
+        return madeOrNone(io.pdf(loaded.capture, state));
     case BatchOutput::DataFile:
         break;
     }
@@ -173,15 +185,20 @@ int exportToFolder(const BatchOptions &options, const BatchIo &io)
     FolderRun run(folder, io.out, io.err, io.sync ? *io.sync : *ownSync, io.chunkSize);
     bool allWritten = true;
     const CapturePreparer prepare(options, io);
-    runInOrder<PreparedCapture>(options.captures.size(), io.threads, std::cref(prepare),
-                                [&](std::size_t i, PreparedCapture &&prepared) {
-                                    allWritten
-                                        = addCapture(run, options.captures[i], prepare.outputs(),
-                                                     std::move(prepared), io.err)
-                                        && allWritten;
-                                    if (run.chunkFull())
-                                        allWritten = run.commit() && allWritten;
-                                });
+    const auto write = [&](std::size_t i, PreparedCapture &&prepared) {
+        allWritten
+            = addCapture(run, options.captures[i], prepare.outputs(), std::move(prepared), io.err)
+            && allWritten;
+        if (run.chunkFull())
+            allWritten = run.commit() && allWritten;
+    };
+    // A page sets text, which wants the thread that made the application: this one.
+    if (options.pdf) {
+        for (std::size_t i = 0; i < options.captures.size(); ++i)
+            write(i, prepare(i));
+    } else {
+        runInOrder<PreparedCapture>(options.captures.size(), io.threads, std::cref(prepare), write);
+    }
     return run.commit() && allWritten ? kBatchOk : kBatchFailed;
 }
 
@@ -189,8 +206,6 @@ int exportToFolder(const BatchOptions &options, const BatchIo &io)
 
 std::vector<BatchOutput> batchOutputsOf(const BatchOptions &options)
 {
-    if (!options.csv && !options.png && !options.spectrum)
-        return {BatchOutput::DataFile};
     std::vector<BatchOutput> outputs;
     if (options.csv)
         outputs.push_back(BatchOutput::Csv);
@@ -198,15 +213,37 @@ std::vector<BatchOutput> batchOutputsOf(const BatchOptions &options)
         outputs.push_back(BatchOutput::Picture);
     if (options.spectrum)
         outputs.push_back(BatchOutput::Spectrum);
+    if (options.json)
+        outputs.push_back(BatchOutput::Json);
+    if (options.svg)
+        outputs.push_back(BatchOutput::Svg);
+    if (options.pdf)
+        outputs.push_back(BatchOutput::Pdf);
+    if (outputs.empty())
+        outputs.push_back(BatchOutput::DataFile);
     return outputs;
 }
 
 int runBatch(const BatchOptions &options, const BatchIo &io)
 {
-    if (options.png && !io.picture) {
-        io.err << kProgram
-               << ": --png is not available: this build of ORVANT has no viewer, "
-                  "whose drawing makes the pictures\n";
+    const struct
+    {
+        bool asked;
+        bool available;
+        std::string_view option;
+    } made[] = {{options.png, bool(io.picture), "--png"},
+                {options.svg, bool(io.svg), "--svg"},
+                {options.pdf, bool(io.pdf), "--pdf"}};
+    for (const auto &output : made) {
+        if (output.asked && !output.available) {
+            io.err << kProgram << ": " << output.option
+                   << " is not available: this build of ORVANT has no viewer, "
+                      "whose drawing makes the pictures\n";
+            return kBatchUsage;
+        }
+    }
+    if (options.json && !io.json) {
+        io.err << kProgram << ": --json is not available in this run\n";
         return kBatchUsage;
     }
     if (options.toStdout)

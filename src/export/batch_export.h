@@ -23,6 +23,9 @@ struct BatchOptions
     bool csv = false; // --csv
     bool png = false; // --png
     std::optional<WindowFunction> spectrum; // --spectrum [--window NAME]
+    bool json = false; // --json (without --table)
+    bool svg = false; // --svg
+    bool pdf = false; // --pdf
     std::vector<std::string> captures;
 };
 
@@ -33,8 +36,11 @@ enum BatchExit : int {
 };
 
 using BatchClock = std::function<std::chrono::system_clock::time_point()>;
-// The PNG bytes of a capture's picture (empty: it could not be made).
+// The PNG or SVG bytes of a capture's picture (empty: it could not be made).
 using BatchPicture = std::function<std::string(const CurveTable &)>;
+// An output made above the core from the capture as given and its fresh load: the
+// JSON (with the captures table's keys), the PDF page (empty: it could not be made).
+using BatchDocument = std::function<std::string(const std::string &capture, const VarGlobal &)>;
 
 class ChunkSync;
 
@@ -55,6 +61,13 @@ struct BatchIo
     // Captures are loaded and drawn on this many worker threads (0: one per processor)
     // and written in the order given; `now` and `picture` are called from them.
     unsigned threads = 0;
+    BatchPicture svg {}; // the same for --svg
+    BatchDocument json {}; // none: --json is refused
+    BatchDocument pdf {}; // none: --pdf is refused
+    // --report FILE: one document of the captures; none: refused.
+    std::function<int(const std::vector<std::string> &captures, const std::filesystem::path &target,
+                      std::ostream &out, std::ostream &err)>
+        report {};
 };
 
 // The outputs the options ask for, in the order they are written.

@@ -15,6 +15,12 @@ std::string_view batchOutputSuffix(BatchOutput output)
         return ".png";
     case BatchOutput::Spectrum:
         return " spectrum.csv";
+    case BatchOutput::Json:
+        return ".json";
+    case BatchOutput::Svg:
+        return ".svg";
+    case BatchOutput::Pdf:
+        return ".pdf";
     case BatchOutput::DataFile:
         break;
     }
@@ -24,7 +30,8 @@ std::string_view batchOutputSuffix(BatchOutput output)
 bool isLeftAsideOutput(const std::string &fileName)
 {
     for (const BatchOutput output :
-         {BatchOutput::DataFile, BatchOutput::Csv, BatchOutput::Picture, BatchOutput::Spectrum})
+         {BatchOutput::DataFile, BatchOutput::Csv, BatchOutput::Picture, BatchOutput::Spectrum,
+          BatchOutput::Json, BatchOutput::Svg, BatchOutput::Pdf})
         if (isAsideName(fileName, batchOutputSuffix(output)))
             return true;
     return false;

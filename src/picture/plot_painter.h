@@ -5,6 +5,7 @@
 #include <span>
 
 class QImage;
+class QPainter;
 
 namespace orvant {
 
@@ -26,5 +27,12 @@ struct PenState
 // 1-pixel line includes both end points).
 void paintPlotCommands(QImage &image, PixelSize area, double ratio,
                        std::span<const PlotCommand> commands, PenState &pen);
+
+// The same calls as vectors (SVG, PDF), in logical pixels of `area` through the
+// painter's transform: each line where the image's pixels lie (a line of odd width on
+// the pixels' centres, of even width on their edges), square-capped, a dot a square of
+// the pen's width; pens at least `minimumPenWidth` logical pixels wide.
+void paintPlotVectors(QPainter &painter, PixelSize area, std::span<const PlotCommand> commands,
+                      PenState &pen, double minimumPenWidth = 1);
 
 } // namespace orvant

@@ -97,8 +97,9 @@ std::string isoText(const FileTime &time)
     return text.data();
 }
 
-CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
-                             VarGlobal &state, const ReferenceComparison *reference)
+namespace {
+
+CaptureSummary fileFacts(const std::filesystem::path &capture, std::string file)
 {
     CaptureSummary summary;
     summary.file = std::move(file);
@@ -107,7 +108,24 @@ CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string f
         summary.sizeBytes = size;
     if (const auto moment = std::filesystem::last_write_time(capture, error); !error)
         summary.modified = fileTimeOf(moment);
+    return summary;
+}
 
+void measureInto(CaptureSummary &summary, const DecodedSettings &settings, const CurveTable &curve)
+{
+    summary.settings = settings;
+    const ShownScale scale = shownScale(summary.settings.values);
+    summary.measurements = scaledMeasurements(measureCurve(curve), scale);
+    summary.distortion = distortionOf(curve, scale);
+    summary.pulse = measurePulse(curve);
+}
+
+} // namespace
+
+CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
+                             VarGlobal &state, const ReferenceComparison *reference)
+{
+    CaptureSummary summary = fileFacts(capture, std::move(file));
     state = VarGlobal {};
     SummaryStages stages;
     if (reference)
@@ -116,17 +134,23 @@ CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string f
         summary.error = stages.error;
         return summary;
     }
-    summary.settings = stages.settings;
-    const ShownScale scale = shownScale(summary.settings.values);
-    summary.measurements = scaledMeasurements(measureCurve(state.curveTable), scale);
-    summary.distortion = distortionOf(state.curveTable, scale);
-    summary.pulse = measurePulse(state.curveTable);
+    measureInto(summary, stages.settings, state.curveTable);
     if (reference) {
+        const ShownScale scale = shownScale(summary.settings.values);
         summary.reference->difference = compareWithReference(sampleValues(state.curveTable), scale,
                                                              reference->curve, reference->band);
         if (!summary.reference->difference)
             summary.reference->reason = referenceMismatchReason(scale);
     }
+    return summary;
+}
+
+CaptureSummary summarizeLoaded(const std::filesystem::path &capture, std::string file,
+                               const VarGlobal &state)
+{
+    CaptureSummary summary = fileFacts(capture, std::move(file));
+    measureInto(summary, {state.shown.values(), state.frameNumber, state.byteCount},
+                state.curveTable);
     return summary;
 }
 

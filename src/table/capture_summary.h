@@ -53,6 +53,10 @@ CaptureSummary summarizeCapture(const std::filesystem::path &capture, std::strin
 // was there before is gone), for a caller that keeps it.
 CaptureSummary summarizeInto(const std::filesystem::path &capture, std::string file,
                              VarGlobal &state, const ReferenceComparison *reference = nullptr);
+// The same of a capture already loaded into `state` as the first load of a fresh start
+// (its shown settings those it decoded), measured again without reading it again.
+CaptureSummary summarizeLoaded(const std::filesystem::path &capture, std::string file,
+                               const VarGlobal &state);
 
 // A capture loaded as the first load of a fresh start, as a reference to compare others
 // with; the load's error instead when it failed.

@@ -35,8 +35,30 @@ std::string csvCell(const TableCell &cell)
     return {};
 }
 
-// A JSON string; UTF-8 passes as it is, control characters escaped.
-std::string jsonString(std::string_view text)
+// Cells `columns` of a whole row as one object, a comma before all but the first.
+std::string jsonObject(const std::vector<TableCell> &row, const std::vector<std::size_t> &columns,
+                       std::size_t index)
+{
+    std::string object = index == 0 ? "\n  {" : ",\n  {";
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            object += ", ";
+        object += jsonText(tableColumns(true)[columns[i]].name) + ": " + jsonValue(row[columns[i]]);
+    }
+    return object + "}";
+}
+
+std::vector<std::size_t> allColumns(bool withReference)
+{
+    std::vector<std::size_t> all(tableColumns(withReference).size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    return all;
+}
+
+} // namespace
+
+std::string jsonText(std::string_view text)
 {
     std::string quoted = "\"";
     for (const char c : text) {
@@ -55,13 +77,13 @@ std::string jsonString(std::string_view text)
     return quoted + '"';
 }
 
-std::string jsonCell(const TableCell &cell)
+std::string jsonValue(const TableCell &cell)
 {
     switch (cell.kind) {
     case TableCell::Kind::Number:
         return shortestNumber(cell.number);
     case TableCell::Kind::Text:
-        return jsonString(cell.text);
+        return jsonText(cell.text);
     case TableCell::Kind::Flag:
         return cell.flag ? "true" : "false";
     case TableCell::Kind::Empty:
@@ -69,30 +91,6 @@ std::string jsonCell(const TableCell &cell)
     }
     return "null";
 }
-
-// Cells `columns` of a whole row as one object, a comma before all but the first.
-std::string jsonObject(const std::vector<TableCell> &row, const std::vector<std::size_t> &columns,
-                       std::size_t index)
-{
-    std::string object = index == 0 ? "\n  {" : ",\n  {";
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0)
-            object += ", ";
-        object
-            += jsonString(tableColumns(true)[columns[i]].name) + ": " + jsonCell(row[columns[i]]);
-    }
-    return object + "}";
-}
-
-std::vector<std::size_t> allColumns(bool withReference)
-{
-    std::vector<std::size_t> all(tableColumns(withReference).size());
-    for (std::size_t i = 0; i < all.size(); ++i)
-        all[i] = i;
-    return all;
-}
-
-} // namespace
 
 std::string csvHeader(bool withReference)
 {

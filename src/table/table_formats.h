@@ -23,5 +23,8 @@ std::string jsonRow(const std::vector<TableCell> &row, std::size_t index);
 std::string jsonRow(const CaptureSummary &summary, const std::vector<std::size_t> &columns,
                     std::size_t index);
 std::string jsonClosing(std::size_t rows);
+// One JSON value: a string (UTF-8 as it is, control characters escaped), a cell.
+std::string jsonText(std::string_view text);
+std::string jsonValue(const TableCell &cell);
 
 } // namespace orvant

@@ -7,6 +7,7 @@
 #include "shared/atomic_file.h"
 #include "viewer/gated_measurements.h"
 #include "viewer/measurements_window.h"
+#include "viewer/plot_picture_file.h"
 #include "widgets/click_label.h"
 #include "widgets/file_name_text.h"
 #include "widgets/pic_curve.h"
@@ -123,8 +124,8 @@ void MeasuringTools::copyPicture()
 
 void MeasuringTools::savePicture()
 {
-    save("Save Picture", ".png", "PNG pictures (*.png)",
-         pngBytes(controls_.picCurve->grab().toImage()));
+    if (const auto chosen = askSaveName("Save Picture", ".png", kPlotPictureFilter))
+        write(*chosen, plotPictureFile(*controls_.picCurve, *chosen));
 }
 
 void MeasuringTools::saveCsv()
@@ -135,14 +136,23 @@ void MeasuringTools::saveCsv()
 void MeasuringTools::save(const char *title, const char *suffix, const char *filter,
                           const std::string &content)
 {
+    if (const auto chosen = askSaveName(title, suffix, filter))
+        write(*chosen, content);
+}
+
+std::optional<std::string> MeasuringTools::askSaveName(const char *title, const char *suffix,
+                                                       const char *filter) const
+{
     const std::string suggested
         = pathText(folders_.exportFolder() / pathFromText(outputBaseName(captureName_) + suffix));
-    const auto chosen = platform_.askSaveFileName(title, suggested, filter);
-    if (!chosen)
-        return;
-    if (const auto failure = writeFileAtomically(pathFromText(*chosen), content))
+    return platform_.askSaveFileName(title, suggested, filter);
+}
+
+void MeasuringTools::write(const std::string &chosen, const std::string &content) const
+{
+    if (const auto failure = writeFileAtomically(pathFromText(chosen), content))
         platform_.showMessage("Message",
-                              "The file  < " + *chosen + " >  could not be saved: " + *failure);
+                              "The file  < " + chosen + " >  could not be saved: " + *failure);
 }
 
 } // namespace orvant

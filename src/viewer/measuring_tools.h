@@ -51,6 +51,10 @@ public:
     // folder, and writes it there; a failure is told in a message.
     void save(const char *title, const char *suffix, const char *filter,
               const std::string &content);
+    // The same in two steps: where, then what.
+    std::optional<std::string> askSaveName(const char *title, const char *suffix,
+                                           const char *filter) const;
+    void write(const std::string &chosen, const std::string &content) const;
 
 signals:
     // After every refresh: what other tools show follows the plot.

@@ -76,6 +76,16 @@ void PicCurve::draw(std::span<const PlotCommand> commands)
     update();
 }
 
+std::vector<PlotCommand> PicCurve::commands() const
+{
+    std::vector<PlotCommand> all;
+    for (const PlotDrawing &drawing : sinceClear_) {
+        const std::vector<PlotCommand> calls = commandsOf(drawing);
+        all.insert(all.end(), calls.begin(), calls.end());
+    }
+    return all;
+}
+
 void PicCurve::draw(PlotDrawing drawing)
 {
     fitImage();

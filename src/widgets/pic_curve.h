@@ -52,6 +52,8 @@ public:
     // What the area holds, one image pixel per device pixel (per widget pixel
     // at ratio 1).
     const QImage &image() const;
+    // The drawing calls of what was drawn since the last clear, in order.
+    std::vector<PlotCommand> commands() const;
 
 signals:
     void curveCountChanged(int curves);

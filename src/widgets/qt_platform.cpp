@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
@@ -61,16 +62,37 @@ std::vector<std::string> QtPlatform::mountedVolumes() const
     return orvant::mountedVolumes();
 }
 
+namespace {
+
+// A name typed without the suffix of the chosen filter ("SVG pictures (*.svg)") gets
+// it, so the filter chooses the format; a name with one of its suffixes stays.
+QString withFilterSuffix(const QString &name, const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*(\\.[A-Za-z0-9]+)"));
+    QString first;
+    for (auto match = pattern.globalMatch(filter); match.hasNext();) {
+        const QString suffix = match.next().captured(1);
+        if (name.endsWith(suffix, Qt::CaseInsensitive))
+            return name;
+        if (first.isEmpty())
+            first = suffix;
+    }
+    return name + first;
+}
+
+} // namespace
+
 std::optional<std::string> QtPlatform::askSaveFileName(const std::string &title,
                                                        const std::string &suggested,
                                                        const std::string &filter)
 {
-    const QString chosen
-        = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(title),
-                                       fileNameText(suggested), QString::fromStdString(filter));
+    QString selectedFilter;
+    const QString chosen = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QString::fromStdString(title), fileNameText(suggested),
+        QString::fromStdString(filter), &selectedFilter);
     if (chosen.isEmpty())
         return std::nullopt;
-    return fileNameBytes(chosen);
+    return fileNameBytes(withFilterSuffix(chosen, selectedFilter));
 }
 
 void QtPlatform::endProgram()

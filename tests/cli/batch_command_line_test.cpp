@@ -41,8 +41,13 @@ TEST(BatchCommandLine, OptionsAndCapturesInTheOrderGiven)
 TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
 {
     const std::string kTableAlone
-        = "--table writes to standard output alone (not with --csv, --png, --spectrum, --stdout or "
-          "--to)";
+        = "--table writes to standard output alone (not with --csv, --png, --spectrum, --svg, "
+          "--pdf, --stdout or --to)";
+    const std::string kReportAlone
+        = "--report writes one document alone (not with --table, --csv, --png, --spectrum, "
+          "--json, --svg, --pdf, --stdout or --to)";
+    const std::string kOneOutput
+        = "--stdout writes one output: --csv, --spectrum, --json or --svg, not more";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no capture given"},
         {{"--csv"}, "no capture given"},
@@ -57,8 +62,19 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
         {{"--stdout", "a", "b"}, "--stdout takes exactly one capture"},
         {{"--stdout"}, "no capture given"},
         {{"--png", "--stdout", "a"}, "--png cannot write to standard output"},
-        {{"--json", "a"}, "--json needs --table"},
+        {{"--json", "--stats", "a"}, "--stats needs --table"},
         {{"--stats", "a"}, "--stats needs --table"},
+        {{"--pdf", "--stdout", "a"}, "--pdf cannot write to standard output"},
+        {{"--table", "--svg", "a"}, kTableAlone},
+        {{"--table", "--pdf", "a"}, kTableAlone},
+        {{"--stdout", "--json", "--svg", "a"}, kOneOutput},
+        {{"--stdout", "--csv", "--json", "a"}, kOneOutput},
+        {{"a", "--report"}, "--report needs a file name"},
+        {{"--report", "r.pdf"}, "no capture given"},
+        {{"--report", "r.pdf", "--report=s.pdf", "a"}, "--report given twice"},
+        {{"--report", "r.pdf", "--csv", "a"}, kReportAlone},
+        {{"--report", "r.pdf", "--table", "a"}, kReportAlone},
+        {{"--report", "r.pdf", "--to", "f", "a"}, kReportAlone},
         {{"--table"}, "no capture given"},
         {{"--table", "--json", "--stats", "a"}, "--json and --stats exclude each other"},
         {{"--table", "--csv", "a"}, kTableAlone},
@@ -72,8 +88,7 @@ TEST(BatchCommandLine, EachWrongLineHasItsOwnMessage)
          "--window takes rectangular, hann, flat-top or blackman-harris, not Hann"},
         {{"--spectrum", "--window", "flattop", "a"},
          "--window takes rectangular, hann, flat-top or blackman-harris, not flattop"},
-        {{"--stdout", "--csv", "--spectrum", "a"},
-         "--stdout writes one output: --csv or --spectrum, not both"},
+        {{"--stdout", "--csv", "--spectrum", "a"}, kOneOutput},
         {{"--reference", "r", "a"}, "--reference needs --table"},
         {{"--table", "a", "--reference"}, "--reference needs a capture"},
         {{"--table", "--reference", "r", "--reference=s", "a"}, "--reference given twice"},
@@ -152,6 +167,37 @@ TEST(BatchCommandLine, TheTableAndItsFormats)
     }
     EXPECT_EQ(parseBatchArgs({"--table", "f", "a.log"}).options.captures,
               (std::vector<std::string> {"f", "a.log"}));
+}
+
+// --json is the table's format with --table, else the capture's own output.
+TEST(BatchCommandLine, JsonSvgAndPdfOfEachCapture)
+{
+    const struct
+    {
+        std::vector<std::string> args;
+        bool table, tableJson, json, svg, pdf;
+    } cases[] = {
+        {{"--json", "a"}, false, true, true, false, false},
+        {{"--table", "--json", "a"}, true, true, false, false, false},
+        {{"--json", "--svg", "--pdf", "--csv", "a"}, false, true, true, true, true},
+        {{"--svg", "--stdout", "a"}, false, false, false, true, false},
+        {{"--stdout", "--json", "a"}, false, true, true, false, false},
+        {{"--pdf", "--to", "f", "a"}, false, false, false, false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ParsedBatchArgs parsed = parseBatchArgs(c.args);
+        ASSERT_FALSE(parsed.usageError) << *parsed.usageError;
+        EXPECT_EQ(parsed.table, c.table);
+        EXPECT_EQ(parsed.json, c.tableJson);
+        EXPECT_EQ(parsed.options.json, c.json);
+        EXPECT_EQ(parsed.options.svg, c.svg);
+        EXPECT_EQ(parsed.options.pdf, c.pdf);
+    }
+    const ParsedBatchArgs report = parseBatchArgs({"b", "--report", "-r.pdf", "a"});
+    ASSERT_FALSE(report.usageError) << *report.usageError;
+    EXPECT_EQ(report.report, std::optional(std::filesystem::path("-r.pdf")));
+    EXPECT_EQ(report.options.captures, (std::vector<std::string> {"b", "a"}));
 }
 
 TEST(BatchCommandLine, TheSpectrumAndItsWindow)

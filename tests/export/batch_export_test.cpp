@@ -6,6 +6,7 @@
 #include "export_lines.h"
 #include "folder_entries.h"
 #include "golden_captures.h"
+#include "shared/atomic_file.h"
 #include "shared/folders.h"
 
 #include <gtest/gtest.h>
@@ -352,6 +353,24 @@ TEST(BatchOutputName, FinalLogInAnyCaseIsLeftOut)
     EXPECT_EQ(batchOutputName("a.log.txt"), "a.log.txt Data File.txt");
     EXPECT_EQ(batchOutputName("a.logs"), "a.logs Data File.txt");
     EXPECT_EQ(batchOutputName("log"), "log Data File.txt");
+}
+
+TEST(BatchOutputName, EachOutputItsSuffixAndItsFileLeftAside)
+{
+    const std::pair<BatchOutput, std::string> cases[] = {
+        {BatchOutput::Json, "a.json"}, {BatchOutput::Svg, "a.svg"},     {BatchOutput::Pdf, "a.pdf"},
+        {BatchOutput::Csv, "a.csv"},   {BatchOutput::Picture, "a.png"},
+    };
+    for (const auto &[output, name] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(batchOutputName("dir/a.LOG", output), name);
+        EXPECT_FALSE(isLeftAsideOutput(name));
+        EXPECT_TRUE(isLeftAsideOutput("." + name + std::string(kAsideMarker) + "x1Y2z3"));
+    }
+    BatchOptions options;
+    options.pdf = options.json = options.csv = true;
+    EXPECT_EQ(batchOutputsOf(options),
+              (std::vector {BatchOutput::Csv, BatchOutput::Json, BatchOutput::Pdf}));
 }
 
 } // namespace

@@ -8,8 +8,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 
 #include <sstream>
 
@@ -205,6 +207,37 @@ TEST_F(Measuring, PictureAndCsvAreSavedWhereTheUserSays)
     entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.find("could not be saved") != std::string::npos);
+}
+
+// A name ending in ".svg" saves the plot's drawing calls as vectors: drawn back, the
+// same plot as the PNG of the plot area, two curves of two colours included.
+TEST_F(Measuring, PictureSavedAsSvgByItsSuffix)
+{
+    start();
+    refreshFileList();
+    clickFile("square.log");
+    clickFile("square.log");
+    platform.saveAnswer = (temp.path() / "picture.SVG").string();
+    entry(QStringLiteral("Save Picture…"))->trigger();
+    const std::string svg = readFile(*platform.saveAnswer);
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_EQ(svg.find("<image"), std::string::npos);
+    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    EXPECT_EQ(renderer.viewBox(), QRect(QPoint(0, 0), plot().size()));
+    QImage back(plot().size(), QImage::Format_RGB32);
+    back.fill(Qt::magenta);
+    QPainter painter(&back);
+    renderer.render(&painter);
+    painter.end();
+    // Away from the lines, the plot's own colours: the background nowhere missing, and
+    // the colours of both curves there.
+    const QImage shown = plot().image().convertToFormat(QImage::Format_RGB32);
+    int same = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            same += shown.pixel(x, y) == back.pixel(x, y);
+    EXPECT_GT(same, shown.width() * shown.height() * 95 / 100);
+    EXPECT_EQ(back.pixelColor(2, 200), shown.pixelColor(2, 200)); // the outer border
 }
 
 // The saved files are named as orvant-export names them: a final ".log" in any case goes.
