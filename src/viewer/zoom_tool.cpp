@@ -68,6 +68,8 @@ void ZoomTool::showWindow()
     window_->show();
     window_->raise();
     window_->activateWindow();
+    // The keys zoom and pan at once, not move the interpolation's choice.
+    window_->plot()->setFocus(Qt::OtherFocusReason);
     refresh();
 }
 

@@ -200,6 +200,7 @@ TEST_F(ZoomWindowTest, FollowsLoadsAndClearWindowAndLeavesThePlot)
     ZoomPlot *curves = zoom->plot();
     EXPECT_EQ(curves->curveCount(), 2);
     EXPECT_FALSE(curves->hasReference());
+    EXPECT_EQ(zoom->focusWidget(), curves); // the keys zoom at once
     EXPECT_EQ(zoom->findChild<QLabel *>(QStringLiteral("zoomCapture"))->text(), "sine.log");
     // A fresh load's scale: 1 V and 1 mS a division.
     EXPECT_EQ(zoom->findChild<QLabel *>(QStringLiteral("zoomSpan"))->text(),
