@@ -2,7 +2,7 @@
 // a change that must not change what is shown: the main window after three loads
 // in three colours, the override dialog of SEC/DIV, the main window with a value
 // chosen there (red) and a fourth load over it, the background window, and the
-// captures table and the spectrum (pictures for the README).
+// captures table, the spectrum and the zoom window (pictures for the README).
 // Everything goes through the controls, as a user's clicks would.
 // Runs offscreen: QT_QPA_PLATFORM=offscreen window_grabs <empty root folder> <out folder>
 #include "fake_platform.h"
@@ -12,6 +12,8 @@
 #include "viewer/frm_orvant.h"
 #include "viewer/sample_captures.h"
 #include "viewer/spectrum_window.h"
+#include "viewer/zoom_plot.h"
+#include "viewer/zoom_window.h"
 #include "widgets/look_and_feel.h"
 #include "widgets/plot_cursors.h"
 
@@ -23,6 +25,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +65,42 @@ void clickOption(QWidget &window, const char *name)
 bool save(QWidget *widget, const std::filesystem::path &file)
 {
     return widget && widget->grab().save(QString::fromStdString(file.string()));
+}
+
+// Opens the zoom window, draws as sin(x)/x and drags a rectangle with the right button
+// around the first step of more than 15 codes after sample 60: a few samples either side, 45 codes
+// either side of the centre line.
+bool zoomOnFirstEdge(QWidget &window, const orvant::CurveTable &curve)
+{
+    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+        if (action->text().startsWith(QStringLiteral("Zoom")))
+            action->trigger();
+    }
+    settle();
+    auto *zoom = window.findChild<orvant::ZoomWindow *>();
+    if (!zoom)
+        return false;
+    auto *choice = zoom->findChild<QComboBox *>(QStringLiteral("zoomInterpolation"));
+    choice->setCurrentIndex(2);
+    emit choice->activated(2);
+    int edge = 60; // past the record's start
+    while (edge < orvant::kSampleCount
+           && std::abs(curve.at(edge + 1).sampleValue - curve.at(edge).sampleValue) <= 15)
+        ++edge;
+    orvant::ZoomPlot *plot = zoom->plot();
+    const double left = 72;
+    const double width = plot->plotWidth();
+    const auto xOf = [&](double sample) {
+        return static_cast<int>(std::lround(left + (sample - 1) / 511.0 * width));
+    };
+    const double height = plot->height() - 34;
+    const auto yOf = [&](double code) {
+        return static_cast<int>(std::lround(10 + (255 - code) / 255 * height));
+    };
+    QTest::mousePress(plot, Qt::RightButton, {}, QPoint(xOf(edge - 6), yOf(176)));
+    QTest::mouseRelease(plot, Qt::RightButton, {}, QPoint(xOf(edge + 12), yOf(86)));
+    settle();
+    return plot->showsDots();
 }
 
 } // namespace
@@ -141,6 +180,13 @@ int main(int argc, char **argv)
     }
     settle();
     saved = save(window.findChild<orvant::SpectrumWindow *>(), out / "spectrum.png") && saved;
+    window.findChild<orvant::SpectrumWindow *>()->hide();
+
+    // The square over the sine, zoomed to the square's first edge, drawn as sin(x)/x.
+    clickOption(window, "optCH2");
+    clickFile(window, 4);
+    saved = zoomOnFirstEdge(window, state.curveTable) && saved;
+    saved = save(window.findChild<orvant::ZoomWindow *>(), out / "zoom.png") && saved;
     std::printf("%s, %zu messages\n", saved ? "saved" : "NOT saved", platform.messages.size());
     return saved ? 0 : 1;
 }

@@ -15,6 +15,7 @@
 #include "viewer/settings_panel.h"
 #include "viewer/spectrum_tool.h"
 #include "viewer/start_centring.h"
+#include "viewer/zoom_tool.h"
 #include "widgets/click_label.h"
 #include "widgets/form_tracker.h"
 #include "widgets/look_and_feel.h"
@@ -50,6 +51,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
           platform_, folders_, *c_.filDatei, *measuring_,
           [this](const std::string &name) { filDatei_Click(name); }, this))
     , spectrum_(new SpectrumTool(state_, *measuring_, this))
+    , zoom_(new ZoomTool(*c_.picCurve, *measuring_, this))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));

@@ -16,6 +16,7 @@ namespace orvant {
 class CaptureOpener;
 class CapturesTableTool;
 class SpectrumTool;
+class ZoomTool;
 class FormTracker;
 class FrmBackground;
 class LoadSequence;
@@ -91,6 +92,7 @@ private:
     CaptureOpener *opener_ = nullptr;
     CapturesTableTool *tables_ = nullptr;
     SpectrumTool *spectrum_ = nullptr;
+    ZoomTool *zoom_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

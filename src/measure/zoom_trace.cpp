@@ -1,0 +1,51 @@
+#include "measure/zoom_trace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvant {
+
+SampleWindow samplesAround(const ZoomSpan &span, int sampleCount)
+{
+    const int first = std::max(1, static_cast<int>(std::floor(span.firstSample)) - 1);
+    const int last = std::min(sampleCount, static_cast<int>(std::ceil(span.lastSample)) + 1);
+    return {first, last};
+}
+
+std::vector<TracePoint> stepTrace(std::span<const std::int16_t> values, const ZoomSpan &span)
+{
+    std::vector<TracePoint> points;
+    const SampleWindow shown = samplesAround(span, static_cast<int>(values.size()));
+    for (int k = shown.first; k <= shown.last; ++k) {
+        const double code = values[static_cast<std::size_t>(k - 1)];
+        points.push_back({static_cast<double>(k), code});
+        // The last sample is held for one interval too, as the others are.
+        points.push_back({k + 1.0, code});
+    }
+    return points;
+}
+
+std::vector<TracePoint> lineTrace(std::span<const std::int16_t> values, const ZoomSpan &span)
+{
+    std::vector<TracePoint> points;
+    const SampleWindow shown = samplesAround(span, static_cast<int>(values.size()));
+    for (int k = shown.first; k <= shown.last; ++k)
+        points.push_back({static_cast<double>(k), static_cast<double>(values[k - 1])});
+    return points;
+}
+
+std::vector<TracePoint> sincTrace(const SincReconstruction &curve, const ZoomSpan &span,
+                                  int columns)
+{
+    std::vector<TracePoint> points;
+    const int steps = std::max(1, columns);
+    points.reserve(static_cast<std::size_t>(steps) + 1);
+    const double width = span.lastSample - span.firstSample;
+    for (int i = 0; i <= steps; ++i) {
+        const double at = span.firstSample + width * i / steps;
+        points.push_back({at, curve.valueAt(at)});
+    }
+    return points;
+}
+
+} // namespace orvant

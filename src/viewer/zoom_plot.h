@@ -1,0 +1,89 @@
+#pragma once
+
+#include "measure/shown_scale.h"
+#include "measure/sinc_interpolation.h"
+#include "measure/zoom_span.h"
+#include "measure/zoom_trace.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace orvant {
+
+// A curve the Zoom window draws: its samples (values[0] is sample 1) and colour.
+struct ZoomCurve
+{
+    std::vector<std::int16_t> values;
+    QColor colour;
+};
+
+// The curves over a span of the record on a grid labelled in the shown units, the
+// reference dashed. The wheel zooms time around the pointer (with Shift the values),
+// the left button pans, the right button zooms to the rectangle dragged; Backspace
+// undoes the last zoom, Home shows the whole record, + and - zoom time around the
+// centre and the arrow keys pan. Samples 4 pixels apart or more show as dots.
+class ZoomPlot : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ZoomPlot(QWidget *parent = nullptr);
+
+    void setCurves(std::vector<ZoomCurve> curves, std::optional<ZoomCurve> reference,
+                   const ShownScale &scale);
+    void setInterpolation(Interpolation interpolation);
+
+    const ZoomSpan &span() const { return history_.shown(); }
+    // The span's width in pixels, where the curves are drawn.
+    double plotWidth() const;
+    bool showsDots() const;
+    int curveCount() const { return static_cast<int>(curves_.size()); }
+    bool hasReference() const { return reference_.has_value(); }
+    Interpolation interpolation() const { return interpolation_; }
+
+signals:
+    void spanChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct Shown
+    {
+        ZoomCurve curve;
+        mutable std::optional<SincReconstruction> sinc; // made when first drawn as sin(x)/x
+    };
+
+    QRectF area() const;
+    double sampleAt(double x) const;
+    double codeAt(double y) const;
+    QPointF pointOf(double sample, double code) const;
+    void zoomTo(const ZoomSpan &span);
+    void moveTo(const ZoomSpan &span);
+    void drawGrid(QPainter &painter) const;
+    void drawCurve(QPainter &painter, const Shown &shown, Qt::PenStyle style) const;
+    std::vector<TracePoint> traceOf(const Shown &shown) const;
+
+    std::vector<Shown> curves_;
+    std::optional<Shown> reference_;
+    ShownScale scale_;
+    Interpolation interpolation_ = Interpolation::Lines;
+    ZoomHistory history_;
+    // A drag under way: where it started and the span then.
+    std::optional<QPointF> panFrom_;
+    ZoomSpan panSpan_;
+    std::optional<QPointF> boxFrom_;
+    QPointF boxTo_;
+};
+
+} // namespace orvant

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "measure/shown_scale.h"
+#include "measure/zoom_trace.h"
+#include "viewer/zoom_plot.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+
+namespace orvant {
+
+// The non-modal "Zoom" window: the plot's curves over a span of the record that the
+// user zooms and pans, the span in the shown units, and how to draw between samples.
+// It shows what it is given; the choice goes out as a signal.
+class ZoomWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ZoomWindow(QWidget *parent = nullptr);
+
+    void showCurves(const QString &captureName, std::vector<ZoomCurve> curves,
+                    std::optional<ZoomCurve> reference, const ShownScale &scale);
+    void showInterpolation(Interpolation interpolation);
+    ZoomPlot *plot() const { return plot_; }
+
+signals:
+    void interpolationChosen(Interpolation interpolation);
+
+private:
+    void showSpan();
+
+    QLabel *capture_;
+    QComboBox *interpolation_;
+    QLabel *span_;
+    ZoomPlot *plot_;
+    ShownScale scale_;
+};
+
+} // namespace orvant

@@ -1,0 +1,249 @@
+// The Zoom window: the plot's curves in their colours following loads and Clear
+// Window, the span under real wheel, key and mouse events, the dots, the dashed
+// reference.
+#include "main_window_fixture.h"
+
+#include "viewer/zoom_plot.h"
+#include "viewer/zoom_tool.h"
+#include "viewer/zoom_window.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QWheelEvent>
+
+#include <functional>
+#include <string>
+
+namespace orvant::test {
+namespace {
+
+class ZoomWindowTest : public MainWindowTest
+{
+protected:
+    // 500 x 300 pixels of curves: the plot's margins are 72 left, 10 right and top,
+    // 24 below.
+    static constexpr int kLeft = 72;
+    static constexpr int kTop = 10;
+
+    static void wheel(ZoomPlot &plot, QPointF at, int angle, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWheelEvent event(at, plot.mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&plot, &event);
+    }
+
+    static void key(ZoomPlot &plot, int code)
+    {
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(&plot, &event);
+    }
+
+    static void expectSpan(const ZoomSpan &shown, const ZoomSpan &expected, const std::string &why)
+    {
+        EXPECT_NEAR(shown.firstSample, expected.firstSample, 1e-6) << why;
+        EXPECT_NEAR(shown.lastSample, expected.lastSample, 1e-6) << why;
+        EXPECT_NEAR(shown.lowCode, expected.lowCode, 1e-6) << why;
+        EXPECT_NEAR(shown.highCode, expected.highCode, 1e-6) << why;
+    }
+
+    static ZoomCurve flat(int code, QColor colour)
+    {
+        return {std::vector<std::int16_t>(512, static_cast<std::int16_t>(code)), colour};
+    }
+
+    static bool coloured(const QImage &image, int x, int y)
+    {
+        const QColor pixel = image.pixelColor(x, y);
+        return pixel.red() < 200 || pixel.green() < 200 || pixel.blue() < 200;
+    }
+
+    // Pixels of `image` in the curves' area far from white on row `y`, as a fraction.
+    static double colouredAlong(const QImage &image, int y)
+    {
+        int count = 0;
+        for (int x = kLeft + 2; x < kLeft + 498; ++x)
+            count += coloured(image, x, y) ? 1 : 0;
+        return count / 496.0;
+    }
+
+    ZoomWindow *zoomWindow() const
+    {
+        return qobject_cast<ZoomWindow *>(topLevel(QStringLiteral("zoom")));
+    }
+};
+
+TEST_F(ZoomWindowTest, WheelKeysAndDragsGiveTheirSpans)
+{
+    ZoomPlot plot;
+    plot.resize(kLeft + 500 + 10, kTop + 300 + 24);
+    plot.setCurves({flat(100, Qt::blue)}, std::nullopt, ShownScale {});
+    plot.show();
+    ASSERT_DOUBLE_EQ(plot.plotWidth(), 500);
+    const QPointF middle(kLeft + 250, kTop + 150); // sample 256.5, code 127.5
+    struct Row
+    {
+        const char *action;
+        std::function<void()> send;
+        ZoomSpan expected;
+    };
+    const std::vector<Row> rows {
+        // A notch: 1.25 times, around the pointer.
+        {"wheel up in the middle", [&] { wheel(plot, middle, 120); }, {52.1, 460.9, 0, 255}},
+        {"shift+wheel two notches",
+         [&] { wheel(plot, middle, 240, Qt::ShiftModifier); },
+         {52.1, 460.9, 45.9, 209.1}},
+        {"plus: twice around the centre",
+         [&] { key(plot, Qt::Key_Plus); },
+         {154.3, 358.7, 45.9, 209.1}},
+        {"right arrow: a tenth on",
+         [&] { key(plot, Qt::Key_Right); },
+         {174.74, 379.14, 45.9, 209.1}},
+        {"up arrow: a tenth up", [&] { key(plot, Qt::Key_Up); }, {174.74, 379.14, 62.22, 225.42}},
+        {"backspace: before the last zoom",
+         [&] { key(plot, Qt::Key_Backspace); },
+         {52.1, 460.9, 45.9, 209.1}},
+        {"minus: half as much", [&] { key(plot, Qt::Key_Minus); }, {1, 512, 45.9, 209.1}},
+        {"home: the whole record", [&] { key(plot, Qt::Key_Home); }, {1, 512, 0, 255}},
+        {"backspace after home", [&] { key(plot, Qt::Key_Backspace); }, {1, 512, 45.9, 209.1}},
+        {"home again", [&] { key(plot, Qt::Key_Home); }, {1, 512, 0, 255}},
+        {"right drag: the rectangle",
+         [&] {
+             QTest::mousePress(&plot, Qt::RightButton, {}, QPoint(kLeft + 100, kTop + 50));
+             QTest::mouseMove(&plot, QPoint(kLeft + 200, kTop + 100));
+             QTest::mouseRelease(&plot, Qt::RightButton, {}, QPoint(kLeft + 300, kTop + 200));
+         },
+         {103.2, 307.6, 85, 212.5}},
+        // 204.4 samples on 500 pixels: 100 pixels are 40.88 samples; 127.5 codes on 300: 30
+        // pixels are 12.75 codes.
+        {"left drag: 100 pixels left, 30 down",
+         [&] {
+             QTest::mousePress(&plot, Qt::LeftButton, {}, QPoint(kLeft + 300, kTop + 100));
+             QTest::mouseMove(&plot, QPoint(kLeft + 200, kTop + 130));
+             QTest::mouseRelease(&plot, Qt::LeftButton, {}, QPoint(kLeft + 200, kTop + 130));
+         },
+         {144.08, 348.48, 97.75, 225.25}},
+        {"a right click is no rectangle",
+         [&] { QTest::mouseClick(&plot, Qt::RightButton, {}, QPoint(kLeft + 10, kTop + 10)); },
+         {144.08, 348.48, 97.75, 225.25}},
+    };
+    for (const Row &row : rows) {
+        row.send();
+        expectSpan(plot.span(), row.expected, row.action);
+    }
+}
+
+TEST_F(ZoomWindowTest, SamplesShowAsDotsFromFourPixelsApart)
+{
+    ZoomPlot plot;
+    plot.resize(kLeft + 500 + 10, kTop + 300 + 24);
+    plot.setCurves({flat(100, Qt::blue)}, std::nullopt, ShownScale {});
+    plot.show();
+    // Code 100 lies at y = 10 + 155 / 255 * 300 = 192.35; a dot reaches 2.5 pixels up,
+    // the line 1.
+    const int aboveLine = 190;
+    const auto dotAt = [&](int sample, const ZoomSpan &span) {
+        const int x = kLeft
+            + static_cast<int>(std::lround((sample - span.firstSample) * 500
+                                           / (span.lastSample - span.firstSample)));
+        const QImage image = plot.grab().toImage();
+        return coloured(image, x, aboveLine) && !coloured(image, x + 2, aboveLine);
+    };
+    EXPECT_FALSE(plot.showsDots()); // 511 samples on 500 pixels
+    EXPECT_FALSE(dotAt(257, plot.span()));
+    // 100 samples from 101 to 201: 5 pixels a sample.
+    QTest::mousePress(&plot, Qt::RightButton, {},
+                      QPoint(kLeft + static_cast<int>(std::lround(100 * 500 / 511.0)), kTop));
+    QTest::mouseRelease(
+        &plot, Qt::RightButton, {},
+        QPoint(kLeft + static_cast<int>(std::lround(200 * 500 / 511.0)), kTop + 300));
+    EXPECT_GE(sampleWidth(plot.span(), 500), 4.0);
+    EXPECT_TRUE(plot.showsDots());
+    EXPECT_TRUE(dotAt(150, plot.span()));
+    EXPECT_TRUE(dotAt(170, plot.span()));
+    key(plot, Qt::Key_Home);
+    EXPECT_FALSE(dotAt(257, plot.span()));
+}
+
+TEST_F(ZoomWindowTest, TheReferenceIsDashed)
+{
+    ZoomPlot plot;
+    plot.resize(kLeft + 500 + 10, kTop + 300 + 24);
+    plot.setCurves({flat(100, Qt::blue)}, flat(200, QColor(0, 140, 0)), ShownScale {});
+    plot.show();
+    ASSERT_TRUE(plot.hasReference());
+    const QImage image = plot.grab().toImage();
+    // Code 200 at y = 10 + 55 / 255 * 300 = 74.7: rows 74 and 75 hold the line.
+    const double dashed = colouredAlong(image, 74);
+    EXPECT_GT(dashed, 0.3);
+    EXPECT_LT(dashed, 0.85);
+    EXPECT_GT(colouredAlong(image, 192), 0.99); // the curve, solid
+    plot.setCurves({flat(100, Qt::blue)}, std::nullopt, ShownScale {});
+    EXPECT_LT(colouredAlong(plot.grab().toImage(), 74), 0.05); // grid lines only
+}
+
+TEST_F(ZoomWindowTest, FollowsLoadsAndClearWindowAndLeavesThePlot)
+{
+    CaptureBuilder square;
+    for (int k = 0; k < 512; ++k)
+        square.samples[static_cast<std::size_t>(k)] = (k / 25) % 2 ? 200 : 60;
+    writeFile(captureFolder / "square.log", square.hexText());
+    start();
+    refreshFileList();
+    clickFile("square.log");
+    clickOption(option("optCH2"));
+    clickFile("sine.log"); // flat at 0x80, in red
+    const QImage picture = plot().image();
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier);
+    settle();
+    ZoomWindow *zoom = zoomWindow();
+    ASSERT_TRUE(zoom && zoom->isVisible());
+    ZoomPlot *curves = zoom->plot();
+    EXPECT_EQ(curves->curveCount(), 2);
+    EXPECT_FALSE(curves->hasReference());
+    EXPECT_EQ(zoom->focusWidget(), curves); // the keys zoom at once
+    EXPECT_EQ(zoom->findChild<QLabel *>(QStringLiteral("zoomCapture"))->text(), "sine.log");
+    // A fresh load's scale: 1 V and 1 mS a division.
+    EXPECT_EQ(zoom->findChild<QLabel *>(QStringLiteral("zoomSpan"))->text(),
+              QString::fromUtf8("-160 \u00b5s to 10.1 ms, -5.19 V to 4.91 V"));
+    const QImage shown = curves->grab().toImage();
+    int red = 0;
+    int black = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor pixel = shown.pixelColor(x, y);
+            red += pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80 ? 1 : 0;
+            black += pixel.red() < 60 && pixel.green() < 60 && pixel.blue() < 60 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 300);
+    EXPECT_GT(black, 300);
+
+    auto *choice = zoom->findChild<QComboBox *>(QStringLiteral("zoomInterpolation"));
+    EXPECT_EQ(choice->accessibleName(), "Interpolation");
+    choice->setCurrentIndex(2);
+    emit choice->activated(2); // as the user's choice
+    EXPECT_EQ(curves->interpolation(), Interpolation::Sinc);
+
+    auto *tool = window->findChild<ZoomTool *>();
+    ASSERT_NE(tool, nullptr);
+    EXPECT_FALSE(tool->setReference(std::vector<std::int16_t>(511, 100)));
+    EXPECT_FALSE(tool->setReference(std::vector<std::int16_t>(512, 256)));
+    EXPECT_FALSE(curves->hasReference());
+    EXPECT_TRUE(tool->setReference(std::vector<std::int16_t>(512, 100)));
+    EXPECT_TRUE(curves->hasReference());
+    EXPECT_EQ(plot().image(), picture); // nothing drawn into the plot
+
+    clickOption(option("optClr"));
+    EXPECT_EQ(curves->curveCount(), 0);
+    EXPECT_TRUE(curves->hasReference()); // the reference stays until it is taken away
+    EXPECT_EQ(zoom->findChild<QLabel *>(QStringLiteral("zoomSpan"))->text(),
+              "-0.16 div to 10.1 div, -5.19 div to 4.91 div");
+    clickFile("square.log");
+    EXPECT_EQ(curves->curveCount(), 1);
+    EXPECT_TRUE(tool->setReference(std::nullopt));
+    EXPECT_FALSE(curves->hasReference());
+    EXPECT_EQ(curves->interpolation(), Interpolation::Sinc); // kept for the run
+}
+
+} // namespace
+} // namespace orvant::test
