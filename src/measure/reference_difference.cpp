@@ -63,6 +63,17 @@ std::optional<ReferenceDifference> compareWithReference(std::span<const std::int
     return difference;
 }
 
+std::vector<std::pair<std::string, std::string>>
+referenceTexts(const std::optional<ReferenceDifference> &difference)
+{
+    const auto text = [&](double value) {
+        return difference ? engineering(value, difference->inVolts ? "V" : "div")
+                          : std::string("\u2014");
+    };
+    return {{"RMS difference", text(difference ? difference->rms : 0)},
+            {"Largest difference", text(difference ? difference->maximum : 0)}};
+}
+
 std::string referenceMismatchReason(const ShownScale &scale)
 {
     return scale.volts.perDivision ? "the reference has no volts scale and this capture one"

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvant {
@@ -42,6 +43,11 @@ std::optional<ReferenceDifference> compareWithReference(std::span<const std::int
                                                         const ShownScale &scale,
                                                         const ReferenceCurve &reference,
                                                         const ReferenceBand &band);
+
+// The differences as the Measurements window shows them: "RMS difference" and
+// "Largest difference", in V (or div), "—" where only one of the two has a volts scale.
+std::vector<std::pair<std::string, std::string>>
+referenceTexts(const std::optional<ReferenceDifference> &difference);
 
 // A reference and its band, as a folder of captures is checked against it.
 struct ReferenceComparison

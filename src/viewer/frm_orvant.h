@@ -16,6 +16,7 @@ namespace orvant {
 class CaptureOpener;
 class CapturesTableTool;
 class SpectrumTool;
+class ReferenceTool;
 class ZoomTool;
 class FormTracker;
 class FrmBackground;
@@ -93,6 +94,7 @@ private:
     CapturesTableTool *tables_ = nullptr;
     SpectrumTool *spectrum_ = nullptr;
     ZoomTool *zoom_ = nullptr;
+    ReferenceTool *reference_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

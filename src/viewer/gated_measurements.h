@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measure/pulse_measurements.h"
+#include "measure/reference_difference.h"
 #include "measure/shown_scale.h"
 
 #include <QObject>
@@ -26,8 +27,10 @@ public:
     GatedMeasurements(const CurveTable &curve, PlotCursors &cursors, MeasurementsWindow &window,
                       QObject *parent);
 
-    // The curve, the scale or the cursors changed.
-    void refresh(const QString &captureName, const ShownScale &scale);
+    // The curve, the scale, the cursors or the reference changed; with a reference the
+    // whole curve's differences from it follow the measurements.
+    void refresh(const QString &captureName, const ShownScale &scale,
+                 const ReferenceCurve *reference = nullptr);
 
 private:
     SampleRange range() const;
@@ -40,6 +43,7 @@ private:
     std::optional<PulseFigure> chosen_;
     QString captureName_;
     ShownScale scale_;
+    const ReferenceCurve *reference_ = nullptr;
 };
 
 } // namespace orvant

@@ -61,6 +61,9 @@ void MeasurementsWindow::showMeasurements(
         label->setText(value);
         label->setAccessibleName(name + QLatin1Char(' ') + value);
     }
+    // Rows no longer measured (the reference's, once cleared) go.
+    while (rows_->rowCount() > static_cast<int>(texts.size()))
+        rows_->removeRow(rows_->rowCount() - 1);
 }
 
 void MeasurementsWindow::showPulse(const std::vector<PulseText> &texts)

@@ -100,8 +100,16 @@ void MeasuringTools::refresh()
         cursors_->setReadout(lines);
     }
     if (window_ && window_->isVisible())
-        gated_->refresh(fileNameText(captureName_), shown);
+        gated_->refresh(fileNameText(captureName_), shown, reference_ ? &*reference_ : nullptr);
     emit refreshed();
+}
+
+void MeasuringTools::setReference(std::optional<ReferenceCurve> reference, bool onPlot)
+{
+    reference_ = std::move(reference);
+    cursors_->setReference(reference_ && onPlot ? reference_->values
+                                                : std::vector<std::int16_t> {});
+    refresh();
 }
 
 void MeasuringTools::showMeasurementsWindow()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measure/cursor_readout.h"
+#include "measure/reference_difference.h"
 #include "measure/shown_scale.h"
 #include "shared/folders.h"
 #include "shared/var_global.h"
@@ -45,6 +46,10 @@ public:
     // The scale of the settings as shown, and the name of the capture loaded last.
     ShownScale scale() const;
     const std::string &captureName() const { return captureName_; }
+    // The reference the Measurements window compares the curve with, and whether the
+    // plot's cursor layer shows it; none: no reference.
+    void setReference(std::optional<ReferenceCurve> reference, bool onPlot);
+    const std::optional<ReferenceCurve> &reference() const { return reference_; }
     // The cursors as they are shown; none while hidden.
     std::optional<CursorBox> cursorBox() const;
     // Asks where to save `content`, offering "<capture name><suffix>" in the export
@@ -80,6 +85,7 @@ private:
     QAction *savePicture_ = nullptr;
     QAction *saveCsv_ = nullptr;
     std::string captureName_;
+    std::optional<ReferenceCurve> reference_;
 };
 
 } // namespace orvant

@@ -100,6 +100,14 @@ void PlotCursors::setMarks(std::vector<PulseMark> marks)
     update();
 }
 
+void PlotCursors::setReference(std::vector<std::int16_t> values)
+{
+    if (values == reference_)
+        return;
+    reference_ = std::move(values);
+    update();
+}
+
 void PlotCursors::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
@@ -151,6 +159,7 @@ void PlotCursors::mouseReleaseEvent(QMouseEvent *event)
 void PlotCursors::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintReferenceCurve(painter, reference_, {width(), height()});
     paintPulseMarks(painter, marks_, {width(), height()});
     if (!box_)
         return;

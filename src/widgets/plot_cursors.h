@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,9 @@ public:
     void setReadout(const QStringList &lines);
     // Where a measurement was made; none: no marks.
     void setMarks(std::vector<PulseMark> marks);
+    // A reference curve drawn dashed under the cursors; empty: none.
+    void setReference(std::vector<std::int16_t> values);
+    const std::vector<std::int16_t> &reference() const { return reference_; }
     const std::vector<PulseMark> &marks() const { return marks_; }
 
 signals:
@@ -53,6 +57,7 @@ private:
     Grip dragging_ = Grip::None;
     QStringList readout_;
     std::vector<PulseMark> marks_;
+    std::vector<std::int16_t> reference_;
 };
 
 } // namespace orvant

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygonF>
 
 namespace orvant {
 
@@ -10,6 +11,8 @@ namespace {
 
 // Orange: apart from the four curve colours, the graticule's black and the cursors' green.
 const QColor kMarkColour(230, 115, 0);
+// Dark grey, dashed: a curve, but none of the plot's.
+const QColor kReferenceColour(90, 90, 90);
 constexpr double kPointRadius = 4;
 constexpr int kPenPixels = 2;
 
@@ -38,6 +41,19 @@ void paintPulseMarks(QPainter &painter, const std::vector<PulseMark> &marks, Pix
             painter.drawText(from + QPointF(4, -metrics.descent() - 2),
                              QString::fromStdString(mark.label));
     }
+    painter.restore();
+}
+
+void paintReferenceCurve(QPainter &painter, std::span<const std::int16_t> values, PixelSize area)
+{
+    if (values.empty())
+        return;
+    QPolygonF line;
+    for (std::size_t k = 1; k <= values.size(); ++k)
+        line << pixelOf(2.0 * static_cast<double>(k), values[k - 1], area);
+    painter.save();
+    painter.setPen(QPen(kReferenceColour, kPenPixels, Qt::DashLine));
+    painter.drawPolyline(line);
     painter.restore();
 }
 

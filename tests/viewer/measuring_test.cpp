@@ -69,6 +69,45 @@ TEST_F(Measuring, MeasurementsWindowFollowsLoadsAndOverridesOfTheScale)
     EXPECT_EQ(topLevel(QStringLiteral("measurements"))->findChild<QLabel *>()->text(), "sine.log");
 }
 
+TEST_F(Measuring, AReferenceIsComparedWithAndShownOnTheCursorLayerOnly)
+{
+    start();
+    refreshFileList();
+    QAction *set = entry(QStringLiteral("Set as Reference"));
+    QAction *clear = entry(QStringLiteral("Clear Reference"));
+    QAction *onPlot = entry(QStringLiteral("Show Reference on Plot"));
+    EXPECT_FALSE(set->isEnabled());
+    EXPECT_FALSE(clear->isEnabled());
+    clickFile("square.log");
+    ASSERT_TRUE(set->isEnabled());
+    set->trigger();
+    EXPECT_TRUE(clear->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(measurement("RMS difference"), QString::fromUtf8("0 V"));
+
+    // The flat 128 against the square's 81 (262 samples) and 181 (250): differences of
+    // 47 and 53 values, 25.25 a division at 1 V.
+    clickFile("sine.log");
+    EXPECT_EQ(measurement("RMS difference"), QString::fromUtf8("1.98 V"));
+    EXPECT_EQ(measurement("Largest difference"), QString::fromUtf8("2.1 V"));
+
+    const QImage before = plot().image();
+    auto *layer = child<PlotCursors>("plotCursors");
+    EXPECT_TRUE(layer->reference().empty());
+    onPlot->setChecked(true);
+    ASSERT_EQ(layer->reference().size(), 512u);
+    EXPECT_EQ(layer->reference()[30], 181); // sample 31 of the square
+    EXPECT_EQ(plot().image(), before);
+
+    clear->trigger();
+    EXPECT_TRUE(layer->reference().empty());
+    EXPECT_EQ(measurement("RMS difference"), QString());
+    EXPECT_FALSE(clear->isEnabled());
+    EXPECT_FALSE(onPlot->isEnabled());
+    EXPECT_EQ(measurement("Maximum"), QString::fromUtf8("-119 mV")); // the rows before stay
+}
+
 TEST_F(Measuring, SpectrumFollowsLoadsAndOverridesAndLeavesThePicture)
 {
     start();
