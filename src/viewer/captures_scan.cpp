@@ -42,18 +42,20 @@ void CapturesScan::stop()
     ++generation_;
 }
 
-void CapturesScan::start(const std::string &folder, std::vector<std::string> names)
+void CapturesScan::start(const std::string &folder, std::vector<std::string> names,
+                         std::shared_ptr<const ReferenceComparison> reference)
 {
     stop();
     running_ = true;
     stop_ = std::make_shared<std::atomic<bool>>(false);
     const unsigned generation = generation_;
-    worker_ = std::jthread([this, generation, stop = stop_, folder, names = std::move(names)] {
+    worker_ = std::jthread([this, generation, stop = stop_, folder, names = std::move(names),
+                            reference = std::move(reference)] {
         std::vector<SummaryRequest> requests;
         requests.reserve(names.size());
         for (const std::string &name : names) {
             const std::filesystem::path file = pathFromText(folder) / pathFromText(name);
-            requests.push_back({file, pathText(file)});
+            requests.push_back({file, pathText(file), reference.get()});
         }
         std::vector<CaptureSummary> batch;
         auto sent = std::chrono::steady_clock::now();

@@ -28,7 +28,9 @@ public:
     CapturesScan(Rows rows, QObject *parent = nullptr);
     ~CapturesScan() override;
 
-    void start(const std::string &folder, std::vector<std::string> names);
+    // With a reference, each capture is compared with it too.
+    void start(const std::string &folder, std::vector<std::string> names,
+               std::shared_ptr<const ReferenceComparison> reference = nullptr);
     void stop();
     bool running() const { return running_; }
 

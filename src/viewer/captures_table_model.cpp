@@ -28,7 +28,7 @@ bool isSetting(std::size_t column)
 // The unit a number of this column shows with; "" for a plain count.
 std::string_view displayUnit(std::size_t column, const CaptureSummary &summary)
 {
-    const TableColumn &shown = tableColumns()[column];
+    const TableColumn &shown = tableColumns(true)[column];
     if (shown.unit != ColumnUnit::None)
         return unitOf(shown, summary);
     if (shown.name == "volts_per_div")
@@ -128,7 +128,7 @@ int CapturesTableModel::rowCount(const QModelIndex &parent) const
 
 int CapturesTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(tableColumns().size());
+    return parent.isValid() ? 0 : static_cast<int>(tableColumns(withReference_).size());
 }
 
 QVariant CapturesTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -136,7 +136,7 @@ QVariant CapturesTableModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
         || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const std::string_view name = tableColumns()[static_cast<std::size_t>(section)].name;
+    const std::string_view name = tableColumns(true)[static_cast<std::size_t>(section)].name;
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
@@ -163,7 +163,7 @@ QVariant CapturesTableModel::data(const QModelIndex &index, int role) const
             return QBrush(QColor(192, 0, 0));
         return {};
     case Qt::TextAlignmentRole:
-        if (tableColumns()[column].numeric)
+        if (tableColumns(true)[column].numeric)
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -174,7 +174,7 @@ QVariant CapturesTableModel::data(const QModelIndex &index, int role) const
 const ColumnStatistics *CapturesTableModel::statisticsOf(std::size_t column,
                                                          const CaptureSummary &summary) const
 {
-    const TableColumn &shown = tableColumns()[column];
+    const TableColumn &shown = tableColumns(true)[column];
     if (shown.unit == ColumnUnit::None)
         return nullptr;
     const std::string_view unit = unitOf(shown, summary);
@@ -194,9 +194,10 @@ bool CapturesTableModel::isOutlier(std::size_t column, const CaptureSummary &sum
     return cell.kind == TableCell::Kind::Number && s->isOutlier(cell.number);
 }
 
-void CapturesTableModel::clearRows(std::size_t expected)
+void CapturesTableModel::clearRows(std::size_t expected, bool withReference)
 {
     beginResetModel();
+    withReference_ = withReference;
     rows_.clear();
     rows_.shrink_to_fit();
     rows_.reserve(expected);

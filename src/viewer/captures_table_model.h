@@ -28,8 +28,10 @@ public:
     // and empty cells last either way.
     void sort(int column, Qt::SortOrder order) override;
 
-    // Rows of a new folder come: every row goes; room for `expected` rows.
-    void clearRows(std::size_t expected = 0);
+    // Rows of a new folder come: every row goes; room for `expected` rows; with a
+    // reference, its columns follow the others.
+    void clearRows(std::size_t expected = 0, bool withReference = false);
+    bool withReference() const { return withReference_; }
     void addRows(std::vector<CaptureSummary> &&summaries);
     // Rows whose files are gone.
     void removeNames(const std::vector<std::string> &names);
@@ -61,6 +63,7 @@ private:
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     std::vector<ColumnStatistics> statistics_;
+    bool withReference_ = false;
 };
 
 // How a cell shows: numbers in engineering notation with their unit ("1.25 kHz").

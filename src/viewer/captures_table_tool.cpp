@@ -13,6 +13,7 @@ CapturesTableTool::CapturesTableTool(Platform &platform, const Folders &folders,
     : QObject(owner)
     , platform_(platform)
     , folders_(folders)
+    , measuring_(menu)
     , files_(files)
     , click_(std::move(click))
     , owner_(owner)
@@ -21,6 +22,10 @@ CapturesTableTool::CapturesTableTool(Platform &platform, const Folders &folders,
                                       QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(open, &QAction::triggered, this, &CapturesTableTool::showWindow);
     connect(&files_, &FileList::listed, this, &CapturesTableTool::follow);
+    connect(&menu, &MeasuringTools::referenceChanged, this, [this] {
+        if (window_)
+            window_->setReference(measuring_.reference());
+    });
 }
 
 void CapturesTableTool::showWindow()
@@ -29,6 +34,8 @@ void CapturesTableTool::showWindow()
         // A window of its own, not one whose return activates the main window.
         window_ = new CapturesTableWindow(platform_, folders_, owner_);
         connect(window_, &CapturesTableWindow::loadRequested, this, &CapturesTableTool::load);
+        if (measuring_.reference())
+            window_->setReference(measuring_.reference());
     }
     window_->show();
     window_->raise();

@@ -35,6 +35,7 @@ private:
 
     Platform &platform_;
     const Folders &folders_;
+    MeasuringTools &measuring_;
     FileList &files_;
     Click click_;
     QWidget *owner_;

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -45,7 +47,7 @@ QString valueText(double value, std::string_view unit)
 QString statisticsLine(const ColumnStatistics &s)
 {
     const std::string_view unit = s.unit;
-    const QString column = fromUtf8(tableColumns()[s.column].name);
+    const QString column = fromUtf8(tableColumns(true)[s.column].name);
     return QStringLiteral("%1: n %2, mean %3, sd %4, min %5, max %6")
         .arg(unit.empty() ? column : column + QStringLiteral(" (") + fromUtf8(unit) + ')',
              QString::number(s.n), valueText(s.mean, unit),
@@ -110,12 +112,38 @@ void CapturesTableWindow::buildLayout()
     footer_->setAccessibleName(QStringLiteral("Statistics"));
     chartColumn_ = new QComboBox(this);
     chartColumn_->setAccessibleName(QStringLiteral("Chart column"));
-    const auto all = tableColumns();
-    for (std::size_t c = 0; c < all.size(); ++c) {
-        if (all[c].unit != ColumnUnit::None)
-            chartColumn_->addItem(fromUtf8(all[c].name), static_cast<int>(c));
-    }
+    fillChartColumns();
     chart_ = new TrendChart(this);
+
+    // The band of a reference: shown while one is set.
+    band_ = new QWidget(this);
+    bandVolts_ = new QDoubleSpinBox(band_);
+    bandVolts_->setAccessibleName(QStringLiteral("Band volts"));
+    bandVolts_->setPrefix(QStringLiteral("\u00B1 "));
+    bandVolts_->setSuffix(QStringLiteral(" V"));
+    bandVolts_->setDecimals(4);
+    bandVolts_->setRange(0, 1000);
+    bandVolts_->setSingleStep(0.01);
+    bandSamples_ = new QSpinBox(band_);
+    bandSamples_->setAccessibleName(QStringLiteral("Band samples"));
+    bandSamples_->setPrefix(QStringLiteral("\u00B1 "));
+    bandSamples_->setSuffix(QStringLiteral(" samples"));
+    bandSamples_->setRange(0, 511);
+    auto *bandRow = new QHBoxLayout(band_);
+    bandRow->setContentsMargins(0, 0, 0, 0);
+    bandRow->addWidget(new QLabel(QStringLiteral("Reference band:"), band_));
+    bandRow->addWidget(bandVolts_);
+    bandRow->addWidget(bandSamples_);
+    bandRow->addStretch(1);
+    band_->hide();
+    for (auto *box : std::initializer_list<QAbstractSpinBox *> {bandVolts_, bandSamples_})
+        connect(box, &QAbstractSpinBox::editingFinished, this, [this] {
+            const bool moved = reference_
+                && (reference_->band.volts != bandVolts_->value()
+                    || reference_->band.samples != bandSamples_->value());
+            if (moved)
+                setReference(referenceCurve_);
+        });
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(filter_, 1);
@@ -131,6 +159,7 @@ void CapturesTableWindow::buildLayout()
     chartRow->addWidget(chart_, 2);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addWidget(band_);
     layout->addWidget(progress_);
     layout->addWidget(view_, 1);
     layout->addLayout(chartRow);
@@ -157,18 +186,55 @@ bool CapturesTableWindow::scanning() const
     return scan_->running();
 }
 
+void CapturesTableWindow::fillChartColumns()
+{
+    const QVariant chosen = chartColumn_->currentData();
+    chartColumn_->clear();
+    const auto all = tableColumns(model_->withReference());
+    for (std::size_t c = 0; c < all.size(); ++c) {
+        if (all[c].unit != ColumnUnit::None)
+            chartColumn_->addItem(fromUtf8(all[c].name), static_cast<int>(c));
+    }
+    if (const int kept = chartColumn_->findData(chosen); kept >= 0)
+        chartColumn_->setCurrentIndex(kept);
+}
+
+void CapturesTableWindow::setReference(const std::optional<ReferenceCurve> &reference)
+{
+    referenceCurve_ = reference;
+    reference_ = reference ? std::make_shared<const ReferenceComparison>(
+                     ReferenceComparison {*reference, {bandVolts_->value(), bandSamples_->value()}})
+                           : nullptr;
+    band_->setVisible(reference.has_value());
+    rescan();
+}
+
+// Every row again, as of the folder's last listing.
+void CapturesTableWindow::rescan()
+{
+    model_->clearRows(names_.size(), reference_ != nullptr);
+    fillChartColumns();
+    if (names_.empty()) {
+        scan_->stop();
+        rowsArrived(0, 0);
+        return;
+    }
+    scan_->start(folder_, names_, reference_);
+}
+
 void CapturesTableWindow::showFolder(const std::string &folder,
                                      const std::vector<std::string> &names)
 {
+    names_ = names;
     if (folder != folder_ || (!scan_->running() && model_->rowCount() == 0)) {
         folder_ = folder;
-        model_->clearRows(names.size());
+        model_->clearRows(names.size(), reference_ != nullptr);
         if (names.empty()) {
             scan_->stop();
             rowsArrived(0, 0);
             return;
         }
-        scan_->start(folder, names);
+        scan_->start(folder, names, reference_);
         return;
     }
     if (scan_->running())
@@ -191,7 +257,7 @@ void CapturesTableWindow::showFolder(const std::string &folder,
         refreshFooter();
     }
     if (!added.empty())
-        scan_->start(folder, added);
+        scan_->start(folder, added, reference_);
 }
 
 void CapturesTableWindow::rowsArrived(std::size_t done, std::size_t total)
@@ -245,7 +311,7 @@ void CapturesTableWindow::refreshChart()
         const CaptureSummary &summary = model_->shownSummary(row);
         const TableCell cell = tableCell(summary, column);
         if (cell.kind != TableCell::Kind::Number
-            || unitOf(tableColumns()[column], summary) != main->unit)
+            || unitOf(tableColumns(true)[column], summary) != main->unit)
             continue;
         values[static_cast<std::size_t>(row)] = cell.number;
         outliers += main->isOutlier(cell.number);

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "measure/reference_difference.h"
 #include "shared/folders.h"
 
 #include <QWidget>
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
+class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -36,6 +41,10 @@ public:
     // folder, new files are summarised and rows of vanished ones go.
     void showFolder(const std::string &folder, const std::vector<std::string> &names);
 
+    // Each capture compared with `reference` too, within the band the window's boxes
+    // set; none: the table as without one. The folder is read again.
+    void setReference(const std::optional<ReferenceCurve> &reference);
+
     CapturesTableModel &model() const { return *model_; }
     QTableView &view() const { return *view_; }
     bool scanning() const;
@@ -60,6 +69,8 @@ private:
     void refreshChart();
     void pickRows(const std::vector<int> &rows);
     std::vector<std::size_t> shownColumns() const;
+    void fillChartColumns();
+    void rescan();
 
     Platform &platform_;
     const Folders &folders_;
@@ -72,7 +83,13 @@ private:
     QLabel *footer_ = nullptr;
     QComboBox *chartColumn_ = nullptr;
     TrendChart *chart_ = nullptr;
+    QWidget *band_ = nullptr;
+    QDoubleSpinBox *bandVolts_ = nullptr;
+    QSpinBox *bandSamples_ = nullptr;
     std::string folder_;
+    std::vector<std::string> names_; // as the file list showed them last
+    std::optional<ReferenceCurve> referenceCurve_;
+    std::shared_ptr<const ReferenceComparison> reference_;
 };
 
 } // namespace orvant

@@ -106,7 +106,11 @@ void MeasuringTools::refresh()
 
 void MeasuringTools::setReference(std::optional<ReferenceCurve> reference, bool onPlot)
 {
+    const bool changed = reference.has_value() != reference_.has_value()
+        || (reference && (reference->values != reference_->values));
     reference_ = std::move(reference);
+    if (changed)
+        emit referenceChanged();
     cursors_->setReference(reference_ && onPlot ? reference_->values
                                                 : std::vector<std::int16_t> {});
     refresh();

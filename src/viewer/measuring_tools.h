@@ -64,6 +64,8 @@ public:
 signals:
     // After every refresh: what other tools show follows the plot.
     void refreshed();
+    // A reference was set or cleared.
+    void referenceChanged();
 
 private:
     QAction *addAction(const QString &text, void (MeasuringTools::*slot)());

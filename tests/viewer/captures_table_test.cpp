@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -106,6 +107,45 @@ TEST_F(CapturesTable, RowsFollowTheFilesOfTheShownFolder)
     window->dirVerzeichnis_Change(elsewhere.string());
     waitForRows(*table);
     EXPECT_EQ(column(*table, 0), (QStringList {"only.log"}));
+}
+
+TEST_F(CapturesTable, AReferenceAddsItsColumnsWithinTheBandTheWindowSets)
+{
+    start();
+    refreshFileList();
+    CapturesTableWindow *table = open();
+    ASSERT_TRUE(table);
+    const int plain = table->model().columnCount();
+    clickFile("sine.log"); // flat at 128, 1 V a division
+    for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
+        if (action->text() == QStringLiteral("Set as Reference"))
+            action->trigger();
+    }
+    waitForRows(*table);
+    ASSERT_EQ(table->model().columnCount(), plain + 3);
+    const int rms = columnNamed(*table, "ref_rms_difference");
+    const int largest = columnNamed(*table, "ref_max_difference");
+    const int within = columnNamed(*table, "ref_within");
+    // The 10 V square: 20 values either way, 25.25 a division, against -3 values at 1 V;
+    // the 0.5 V one: 40 values.
+    EXPECT_EQ(column(*table, largest), (QStringList {"8.04 V", "911 mV", "", "0 V"}));
+    EXPECT_EQ(column(*table, rms).at(0), QStringLiteral("7.92 V"));
+    EXPECT_EQ(column(*table, within), (QStringList {"No", "No", "", "Yes"}));
+
+    auto *volts = table->findChild<QDoubleSpinBox *>();
+    ASSERT_TRUE(volts && volts->isVisible());
+    volts->setValue(0.92);
+    emit volts->editingFinished();
+    waitForRows(*table);
+    EXPECT_EQ(column(*table, within), (QStringList {"No", "Yes", "", "Yes"}));
+
+    for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
+        if (action->text() == QStringLiteral("Clear Reference"))
+            action->trigger();
+    }
+    waitForRows(*table);
+    EXPECT_EQ(table->model().columnCount(), plain);
+    EXPECT_FALSE(volts->isVisible());
 }
 
 TEST_F(CapturesTable, SortsByCatalogueOrderAndValueFiltersAndSumsUp)
