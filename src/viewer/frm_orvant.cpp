@@ -11,6 +11,7 @@
 #include "viewer/main_window_layout.h"
 #include "viewer/measuring_tools.h"
 #include "viewer/navigation.h"
+#include "viewer/report_tool.h"
 #include "viewer/screen_fit.h"
 #include "viewer/settings_panel.h"
 #include "viewer/spectrum_tool.h"
@@ -52,6 +53,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
           [this](const std::string &name) { filDatei_Click(name); }, this))
     , spectrum_(new SpectrumTool(state_, *measuring_, this))
     , zoom_(new ZoomTool(*c_.picCurve, *measuring_, this))
+    , report_(new ReportTool(state_, *c_.picCurve, *measuring_, *spectrum_, this))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));

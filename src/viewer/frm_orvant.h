@@ -15,6 +15,7 @@ namespace orvant {
 
 class CaptureOpener;
 class CapturesTableTool;
+class ReportTool;
 class SpectrumTool;
 class ZoomTool;
 class FormTracker;
@@ -93,6 +94,7 @@ private:
     CapturesTableTool *tables_ = nullptr;
     SpectrumTool *spectrum_ = nullptr;
     ZoomTool *zoom_ = nullptr;
+    ReportTool *report_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

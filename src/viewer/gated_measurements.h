@@ -28,6 +28,8 @@ public:
 
     // The curve, the scale or the cursors changed.
     void refresh(const QString &captureName, const ShownScale &scale);
+    // Whether the window measures between the time cursors.
+    bool gated() const;
 
 private:
     SampleRange range() const;
