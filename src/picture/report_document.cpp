@@ -29,17 +29,6 @@ namespace {
 // Paper at this resolution; text in points whatever it is.
 constexpr int kDotsPerInch = 1200;
 
-std::string sha256Of(const std::filesystem::path &file)
-{
-    QFile f(QString::fromStdString(pathText(file)));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&f))
-        return {};
-    return hash.result().toHex().toStdString();
-}
-
 // The writer of a document into `buffer`: white paper of the locale's size, no margins
 // of its own (the pages keep theirs).
 std::unique_ptr<QPdfWriter> writerInto(QBuffer &buffer, const QString &title)
@@ -100,11 +89,22 @@ ReportCapture reportCapture(const std::string &capture, std::ostream &err)
         return made;
     }
     made.summary = summarizeLoaded(path, capture, *made.fresh.state);
-    made.sha256 = sha256Of(path);
+    made.sha256 = fileSha256(path);
     return made;
 }
 
 } // namespace
+
+std::string fileSha256(const std::filesystem::path &file)
+{
+    QFile f(QString::fromStdString(pathText(file)));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&f))
+        return {};
+    return hash.result().toHex().toStdString();
+}
 
 QPageSize::PageSizeId localPageSize()
 {
@@ -131,23 +131,34 @@ void ensureOffscreenApplication()
     qInstallMessageHandler(previous);
 }
 
-std::string capturePdf(const std::string &capture, const VarGlobal &state,
-                       const std::string &version)
+bool drawCapturePageOn(QPaintDevice &device, const CapturePage &content)
+{
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return false;
+    drawCapturePage(painter, QRectF(0, 0, device.width(), device.height()), content);
+    return true;
+}
+
+std::string capturePagePdf(const CapturePage &content)
 {
     ensureOffscreenApplication();
-    const std::filesystem::path path = pathFromText(capture);
-    const CaptureSummary summary = summarizeLoaded(path, capture, state);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
-        const auto writer = writerInto(buffer, QString::fromStdString(capture));
-        QPainter painter(writer.get());
-        if (!painter.isActive())
+        const auto writer = writerInto(buffer, QString::fromStdString(content.file));
+        if (!drawCapturePageOn(*writer, content))
             return {};
-        drawCapturePage(painter, pageRect(*writer), summary, &state.curveTable,
-                        {sha256Of(path), version});
     }
     return bytesOf(buffer);
+}
+
+std::string capturePdf(const std::string &capture, const VarGlobal &state,
+                       const std::string &version)
+{
+    const std::filesystem::path path = pathFromText(capture);
+    const CaptureSummary summary = summarizeLoaded(path, capture, state);
+    return capturePagePdf(firstLoadPage(summary, &state.curveTable, {fileSha256(path), version}));
 }
 
 int writeReport(const std::vector<std::string> &captures, const std::filesystem::path &target,

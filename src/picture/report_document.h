@@ -2,6 +2,8 @@
 
 #include <QPageSize>
 
+class QPaintDevice;
+
 #include <filesystem>
 #include <iosfwd>
 #include <string>
@@ -9,7 +11,11 @@
 
 namespace orvant {
 
+struct CapturePage;
 struct VarGlobal;
+
+// The SHA-256 of a file's bytes, lower-case hex; empty when it cannot be read.
+std::string fileSha256(const std::filesystem::path &file);
 
 // A4, or Letter where the system's locale measures in US units.
 QPageSize::PageSizeId localPageSize();
@@ -19,6 +25,14 @@ QPageSize::PageSizeId localPageSize();
 // QGuiApplication (for the fonts), no display.
 std::string capturePdf(const std::string &capture, const VarGlobal &state,
                        const std::string &version);
+
+// `content` as the one page of `device`, across its whole width and height (the page
+// keeps its own margins); false when the device cannot be painted on.
+bool drawCapturePageOn(QPaintDevice &device, const CapturePage &content);
+
+// A PDF of one page with `content` on white paper of localPageSize(); empty when it
+// could not be made. Needs a QGuiApplication (for the fonts), no display.
+std::string capturePagePdf(const CapturePage &content);
 
 // orvant-export --report: one PDF at `target`, a first page with the captures table's
 // statistics, then a page per capture in the order given (a failed one with its

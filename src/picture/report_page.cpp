@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 
 #include <algorithm>
 #include <array>
@@ -116,22 +117,38 @@ void measurementLines(const CaptureSummary &summary, std::vector<std::string> &f
     }
 }
 
-// The plot in `box` (its width; the height follows the plot area's proportions).
-double drawPlot(QPainter &painter, const QRectF &box, const CurveTable &curve)
+// The cursors over the plot, dashed, in the viewer's cursor colour, in plot pixels.
+void drawCursors(QPainter &painter, PixelSize area, const CursorBox &box, double width)
 {
-    const double scale = box.width() / kPlotAreaPixels.width;
-    const double height = kPlotAreaPixels.height * scale;
+    painter.setPen(QPen(QColor(0, 140, 0), width, Qt::DashLine, Qt::FlatCap));
+    for (const double t : {box.t1, box.t2}) {
+        const double x = exactPixel({t, 0}, area).x;
+        painter.drawLine(QPointF(x, 0), QPointF(x, area.height));
+    }
+    for (const double v : {box.v1, box.v2}) {
+        const double y = exactPixel({0, v}, area).y;
+        painter.drawLine(QPointF(0, y), QPointF(area.width, y));
+    }
+}
+
+// The plot in `box` (its width; the height follows the plot area's proportions).
+double drawPlot(QPainter &painter, const QRectF &box, const CapturePage &content)
+{
+    const PixelSize area = content.plotArea;
+    const double scale = box.width() / area.width;
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillRect(QRectF(0, 0, kPlotAreaPixels.width, kPlotAreaPixels.height),
-                     QColor::fromRgb(kPlotBackgroundRgb));
+    painter.setClipRect(QRectF(0, 0, area.width, area.height));
+    painter.fillRect(QRectF(0, 0, area.width, area.height), QColor::fromRgb(kPlotBackgroundRgb));
     PenState pen;
     const double thinnest = kThinnestLineMm * perMm(painter) / scale;
-    paintPlotVectors(painter, kPlotAreaPixels, firstLoadCommands(curve), pen, thinnest);
+    paintPlotVectors(painter, area, content.plot, pen, thinnest);
+    if (content.cursors)
+        drawCursors(painter, area, *content.cursors, thinnest);
     painter.restore();
-    return box.top() + height;
+    return box.top() + area.height * scale;
 }
 
 double drawHeading(QPainter &painter, const QRectF &area, const std::string &title,
@@ -143,6 +160,104 @@ double drawHeading(QPainter &painter, const QRectF &area, const std::string &tit
     return y + 3 * mm;
 }
 
+// The text below the plot, top-down: painted, or only measured (for the plot's size).
+class TextFlow
+{
+public:
+    TextFlow(QPainter &painter, const QRectF &area, double top, bool paint)
+        : painter_(painter)
+        , area_(area)
+        , paint_(paint)
+        , mm_(perMm(painter))
+        , y(top)
+    {
+    }
+
+    TextFlow &all(const CapturePage &content)
+    {
+        settings(content.settings);
+        for (const PageSection &section : content.sections)
+            this->section(section);
+        return *this;
+    }
+
+    void settings(const std::vector<PageSetting> &settings)
+    {
+        title("Settings");
+        const QFont f = font(7);
+        const double lineHeight = QFontMetricsF(f, painter_.device()).lineSpacing();
+        const int rows = static_cast<int>((settings.size() + 2) / 3);
+        const double columnWidth = area_.width() / 3;
+        bool anyByHand = false;
+        for (std::size_t i = 0; i < settings.size() && paint_; ++i) {
+            const PageSetting &setting = settings[i];
+            const QRectF box(area_.left() + static_cast<int>(i) / rows * columnWidth,
+                             y + static_cast<int>(i) % rows * lineHeight, columnWidth, lineHeight);
+            painter_.setFont(f);
+            painter_.setPen(setting.byHand ? QColor(Qt::red) : QColor(Qt::black));
+            painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                              text(setting.name + ": " + setting.text
+                                   + (setting.byHand ? std::string(" ") + kByHandMark : "")));
+        }
+        for (const PageSetting &setting : settings)
+            anyByHand = anyByHand || setting.byHand;
+        painter_.setPen(Qt::black);
+        y += rows * lineHeight;
+        if (anyByHand)
+            wrapped({kByHandNote});
+        y += 3 * mm_;
+    }
+
+    void section(const PageSection &section)
+    {
+        if (section.lines.empty() && section.notes.empty())
+            return;
+        title(section.title);
+        const QFont f = font(7);
+        if (paint_) {
+            y = drawColumns(painter_, area_, y, section.lines, section.columns, f);
+        } else {
+            const auto rows = (section.lines.size() + section.columns - 1) / section.columns;
+            y += static_cast<double>(rows) * QFontMetricsF(f, painter_.device()).lineSpacing();
+        }
+        wrapped(section.notes);
+        y += 3 * mm_;
+    }
+
+private:
+    void title(const std::string &line)
+    {
+        const QFont f = font(10, true);
+        if (paint_)
+            y = drawLine(painter_, area_, y, line, f);
+        else
+            y += QFontMetricsF(f, painter_.device()).lineSpacing();
+    }
+
+    void wrapped(const std::vector<std::string> &lines)
+    {
+        const QFont f = font(7);
+        if (paint_) {
+            y = drawWrapped(painter_, area_, y, lines, f);
+            return;
+        }
+        painter_.setFont(f);
+        for (const std::string &line : lines)
+            y += painter_
+                     .boundingRect(QRectF(area_.left(), 0, area_.width(), 1e6),
+                                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text(line))
+                     .height();
+    }
+
+    QPainter &painter_;
+    QRectF area_;
+    bool paint_;
+    double mm_;
+
+public:
+    double y;
+};
+
 // Six significant digits: the table's columns side by side.
 std::string shortText(double value)
 {
@@ -153,40 +268,61 @@ std::string shortText(double value)
 
 } // namespace
 
+CapturePage firstLoadPage(const CaptureSummary &summary, const CurveTable *curve,
+                          const CapturePageFacts &facts)
+{
+    CapturePage content;
+    content.file = summary.file;
+    content.modified = summary.modified;
+    content.facts = facts;
+    if (summary.error || !curve) {
+        content.error = summary.error ? "Error " + std::to_string(summary.error->number) + " ("
+                + summary.error->description + ")"
+                                      : "not loaded";
+        return content;
+    }
+    content.plotArea = kPlotAreaPixels;
+    content.plot = firstLoadCommands(*curve);
+    for (const Parameter parameter : kAllParameters)
+        content.settings.push_back(
+            {std::string(parameterName(parameter)), summary.settings.text(parameter)});
+    PageSection &measurements = content.sections.emplace_back();
+    measurements.title = "Measurements";
+    measurementLines(summary, measurements.lines, measurements.notes);
+    return content;
+}
+
 void drawCapturePage(QPainter &painter, const QRectF &page, const CaptureSummary &summary,
                      const CurveTable *curve, const CapturePageFacts &facts)
+{
+    drawCapturePage(painter, page, firstLoadPage(summary, curve, facts));
+}
+
+void drawCapturePage(QPainter &painter, const QRectF &page, const CapturePage &content)
 {
     const double mm = perMm(painter);
     painter.setPen(Qt::black);
     const QRectF area = page.adjusted(15 * mm, 15 * mm, -15 * mm, -15 * mm);
-    const std::string name = pathText(pathFromText(summary.file).filename());
-    double y
+    const std::string name = pathText(pathFromText(content.file).filename());
+    const CapturePageFacts &facts = content.facts;
+    const double y
         = drawHeading(painter, area, name,
-                      {"File: " + summary.file,
-                       "Modified: " + (summary.modified ? isoText(*summary.modified) : "unknown"),
+                      {"File: " + content.file,
+                       "Modified: " + (content.modified ? isoText(*content.modified) : "unknown"),
                        "SHA-256: " + (facts.sha256.empty() ? "unreadable" : facts.sha256),
                        "Written by " + facts.version});
-    if (summary.error || !curve) {
-        const std::string error = summary.error ? "Error " + std::to_string(summary.error->number)
-                + " (" + summary.error->description + ")"
-                                                : "not loaded";
-        drawLine(painter, area, y, error, font(11, true));
+    if (content.error) {
+        drawLine(painter, area, y, *content.error, font(11, true));
         return;
     }
-    const double plotWidth = std::min(area.width(), 150 * mm);
-    y = drawPlot(painter, QRectF(area.left(), y, plotWidth, 0), *curve) + 4 * mm;
-    y = drawLine(painter, area, y, "Settings", font(10, true));
-    std::vector<std::string> settings;
-    for (const Parameter parameter : kAllParameters)
-        settings.push_back(std::string(parameterName(parameter)) + ": "
-                           + summary.settings.text(parameter));
-    y = drawColumns(painter, area, y, settings, 3, font(7)) + 3 * mm;
-    y = drawLine(painter, area, y, "Measurements", font(10, true));
-    std::vector<std::string> figures;
-    std::vector<std::string> notes;
-    measurementLines(summary, figures, notes);
-    y = drawColumns(painter, area, y, figures, 2, font(7));
-    drawWrapped(painter, area, y, notes, font(7));
+    // The plot takes what the text below leaves, up to 150 mm wide.
+    const double gap = 4 * mm;
+    const double below = TextFlow(painter, area, 0, false).all(content).y;
+    const double room = std::max(area.bottom() - y - gap - below, 20 * mm);
+    const double ratio = double(content.plotArea.width) / content.plotArea.height;
+    const double plotWidth = std::min({area.width(), 150 * mm, room * ratio});
+    const double plotBottom = drawPlot(painter, QRectF(area.left(), y, plotWidth, 0), content);
+    TextFlow(painter, area, plotBottom + gap, true).all(content);
 }
 
 void drawStatisticsPage(QPainter &painter, const QRectF &page,

@@ -12,6 +12,7 @@
 #include "viewer/measuring_tools.h"
 #include "viewer/navigation.h"
 #include "viewer/reference_tool.h"
+#include "viewer/report_tool.h"
 #include "viewer/screen_fit.h"
 #include "viewer/settings_panel.h"
 #include "viewer/spectrum_tool.h"
@@ -54,6 +55,7 @@ FrmOrvant::FrmOrvant(VarGlobal &state, Platform &platform, Folders folders, QWid
     , spectrum_(new SpectrumTool(state_, *measuring_, this))
     , zoom_(new ZoomTool(*c_.picCurve, *measuring_, this))
     , reference_(new ReferenceTool(state_, *measuring_, *zoom_, this))
+    , report_(new ReportTool(state_, *c_.picCurve, *measuring_, *spectrum_, this))
 {
     setObjectName(QStringLiteral("frmOrvant"));
     setWindowTitle(QStringLiteral("ORVANT"));

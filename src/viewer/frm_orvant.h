@@ -15,6 +15,7 @@ namespace orvant {
 
 class CaptureOpener;
 class CapturesTableTool;
+class ReportTool;
 class SpectrumTool;
 class ReferenceTool;
 class ZoomTool;
@@ -95,6 +96,7 @@ private:
     SpectrumTool *spectrum_ = nullptr;
     ZoomTool *zoom_ = nullptr;
     ReferenceTool *reference_ = nullptr;
+    ReportTool *report_ = nullptr;
     std::unique_ptr<OverrideDialogs> overrides_;
     std::unique_ptr<FrmBackground> background_;
     bool ending_ = false;

@@ -27,6 +27,11 @@ GatedMeasurements::GatedMeasurements(const CurveTable &curve, PlotCursors &curso
             });
 }
 
+bool GatedMeasurements::gated() const
+{
+    return gateOn_ && cursors_.box();
+}
+
 SampleRange GatedMeasurements::range() const
 {
     const auto &box = cursors_.box();

@@ -31,6 +31,8 @@ public:
     // whole curve's differences from it follow the measurements.
     void refresh(const QString &captureName, const ShownScale &scale,
                  const ReferenceCurve *reference = nullptr);
+    // Whether the window measures between the time cursors.
+    bool gated() const;
 
 private:
     SampleRange range() const;

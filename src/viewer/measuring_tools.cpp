@@ -1,5 +1,6 @@
 #include "viewer/measuring_tools.h"
 
+#include "capture/load_path.h"
 #include "export/curve_csv.h"
 #include "export/output_name.h"
 #include "measure/cursor_readout.h"
@@ -77,6 +78,11 @@ std::optional<CursorBox> MeasuringTools::cursorBox() const
     return cursors_->box();
 }
 
+std::optional<CursorBox> MeasuringTools::measuredBetween() const
+{
+    return gated_ && gated_->gated() ? cursors_->box() : std::nullopt;
+}
+
 ShownScale MeasuringTools::scale() const
 {
     return shownScale(state_.shown.values());
@@ -85,6 +91,8 @@ ShownScale MeasuringTools::scale() const
 void MeasuringTools::loadCompleted(const QByteArray &fileName)
 {
     captureName_ = fileName.toStdString();
+    // The load has just put its folder, with its separator, into the path text.
+    capturePath_ = fullCaptureName(state_.pathText, captureName_);
     for (QAction *action : {copyPicture_, savePicture_, saveCsv_})
         action->setEnabled(true);
     // The load's end, which follows, refreshes the readout and the window.
@@ -165,6 +173,11 @@ void MeasuringTools::write(const std::string &chosen, const std::string &content
     if (const auto failure = writeFileAtomically(pathFromText(chosen), content))
         platform_.showMessage("Message",
                               "The file  < " + chosen + " >  could not be saved: " + *failure);
+}
+
+void MeasuringTools::tell(const std::string &text) const
+{
+    platform_.showMessage("Message", text);
 }
 
 } // namespace orvant

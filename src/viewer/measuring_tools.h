@@ -50,8 +50,12 @@ public:
     // plot's cursor layer shows it; none: no reference.
     void setReference(std::optional<ReferenceCurve> reference, bool onPlot);
     const std::optional<ReferenceCurve> &reference() const { return reference_; }
+    // The full name of the capture loaded last, as the load read it.
+    const std::string &capturePath() const { return capturePath_; }
     // The cursors as they are shown; none while hidden.
     std::optional<CursorBox> cursorBox() const;
+    // The cursors the Measurements window measures between; none: all samples.
+    std::optional<CursorBox> measuredBetween() const;
     // Asks where to save `content`, offering "<capture name><suffix>" in the export
     // folder, and writes it there; a failure is told in a message.
     void save(const char *title, const char *suffix, const char *filter,
@@ -60,6 +64,8 @@ public:
     std::optional<std::string> askSaveName(const char *title, const char *suffix,
                                            const char *filter) const;
     void write(const std::string &chosen, const std::string &content) const;
+    // A message box of the program's ("Message", OK).
+    void tell(const std::string &text) const;
 
 signals:
     // After every refresh: what other tools show follows the plot.
@@ -88,6 +94,7 @@ private:
     QAction *saveCsv_ = nullptr;
     std::string captureName_;
     std::optional<ReferenceCurve> reference_;
+    std::string capturePath_;
 };
 
 } // namespace orvant

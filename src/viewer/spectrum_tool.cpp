@@ -78,6 +78,15 @@ void SpectrumTool::refresh()
                             : QString());
 }
 
+std::vector<std::pair<std::string, std::string>> SpectrumTool::figureTexts() const
+{
+    const Spectrum hann = spectrumThrough(WindowFunction::Hann);
+    const auto analysis = analyseDistortion(hann);
+    if (!analysis)
+        return {};
+    return distortionTexts(analysis, hann);
+}
+
 void SpectrumTool::saveCsv()
 {
     measuring_.save("Save Spectrum as CSV", " spectrum.csv", "CSV files (*.csv)",

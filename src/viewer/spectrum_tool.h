@@ -7,6 +7,10 @@
 
 #include <QObject>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 class QWidget;
 
 namespace orvant {
@@ -27,6 +31,9 @@ public:
 
     void showWindow();
     SpectrumWindow *window() const { return window_; }
+    // The distortion figures as the window shows them ("THD", "-40.1 dB"), of the
+    // samples it is of; none without a tone above DC.
+    std::vector<std::pair<std::string, std::string>> figureTexts() const;
 
 private:
     void refresh();

@@ -96,7 +96,8 @@ TEST_F(Accessibility, ThePlotsContextMenuReadsTheSameAtEveryRightClick)
     EXPECT_EQ(first,
               "Hide Cursors|Measurements||Copy Picture|Save Picture\u2026|"
               "Save Curve as CSV\u2026|Captures Table\u2026|Spectrum\u2026|Zoom\u2026|"
-              "Set as Reference|Clear Reference|Show Reference on Plot");
+              "Set as Reference|Clear Reference|Show Reference on Plot|Save Report\u2026|"
+              "Print\u2026");
     EXPECT_EQ(contextMenuNames(layer), first);
     EXPECT_EQ(contextMenuNames(layer), first);
 }
