@@ -2,7 +2,8 @@
 // a change that must not change what is shown: the main window after three loads
 // in three colours, the override dialog of SEC/DIV, the main window with a value
 // chosen there (red) and a fourth load over it, the background window, and the
-// captures table, the spectrum and the zoom window (pictures for the README).
+// captures table, the spectrum, the zoom window and a reference on the plot (pictures
+// for the README).
 // Everything goes through the controls, as a user's clicks would.
 // Runs offscreen: QT_QPA_PLATFORM=offscreen window_grabs <empty root folder> <out folder>
 #include "fake_platform.h"
@@ -15,6 +16,7 @@
 #include "viewer/zoom_plot.h"
 #include "viewer/zoom_window.h"
 #include "widgets/look_and_feel.h"
+#include "widgets/pic_curve.h"
 #include "widgets/plot_cursors.h"
 
 #include <QAction>
@@ -187,6 +189,25 @@ int main(int argc, char **argv)
     clickFile(window, 4);
     saved = zoomOnFirstEdge(window, state.curveTable) && saved;
     saved = save(window.findChild<orvant::ZoomWindow *>(), out / "zoom.png") && saved;
+    window.findChild<orvant::ZoomWindow *>()->hide();
+
+    // The square kept as the reference and shown on the plot, the sine loaded after a
+    // Clear Window.
+    window.activateWindow();
+    saved = QTest::qWaitForWindowActive(&window) && saved;
+    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+        if (action->text() == QStringLiteral("Set as Reference"))
+            action->trigger();
+        if (action->text() == QStringLiteral("Show Reference on Plot"))
+            action->setChecked(true);
+    }
+    clickOption(window, "optClr");
+    clickOption(window, "optCH3");
+    clickFile(window, 3);
+    QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
+    settle();
+    saved = save(window.findChild<orvant::PicCurve *>(), out / "reference.png") && saved;
+    saved = save(topLevel("measurements"), out / "reference-measurements.png") && saved;
     std::printf("%s, %zu messages\n", saved ? "saved" : "NOT saved", platform.messages.size());
     return saved ? 0 : 1;
 }
