@@ -10,6 +10,8 @@ template<class... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+// Spelled out for compilers that deduce no aggregate's arguments.
+template<class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 
