@@ -12,8 +12,8 @@ execute_process(
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "help2man could not make ${PAGE} from ${PROGRAM}: ${result}")
 endif()
-# A second usage line aligned under the first is read as the description's first
-# paragraph: it goes back into the synopsis.
+# help2man reads a second usage line aligned under the first as the first paragraph of
+# the page's DESCRIPTION section: it goes back into the synopsis.
 file(READ ${PAGE} text)
 get_filename_component(program_name ${PROGRAM} NAME_WE)
 string(REPLACE "-" "\\\\-" escaped_name "${program_name}")

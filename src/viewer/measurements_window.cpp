@@ -1,5 +1,6 @@
 #include "viewer/measurements_window.h"
 
+#include "viewer/gate_controls.h"
 #include "viewer/pulse_table.h"
 #include "widgets/look_and_feel.h"
 
@@ -7,7 +8,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace orvant {
@@ -73,12 +73,7 @@ void MeasurementsWindow::showPulse(const std::vector<PulseText> &texts)
 
 void MeasurementsWindow::showGate(bool offered, bool on, const QString &heading)
 {
-    const QSignalBlocker quiet(gate_);
-    gate_->setChecked(on);
-    gate_->setVisible(offered);
-    heading_->setText(heading);
-    heading_->setAccessibleName(heading.isEmpty() ? QStringLiteral("All samples") : heading);
-    heading_->setVisible(!heading.isEmpty());
+    showGateControls(*gate_, *heading_, offered, on, heading);
 }
 
 void MeasurementsWindow::hideEvent(QHideEvent *event)

@@ -1,6 +1,7 @@
 #include "viewer/spectrum_window.h"
 
 #include "measure/spectrum_graticule.h"
+#include "viewer/gate_controls.h"
 #include "viewer/spectrum_plot.h"
 #include "widgets/look_and_feel.h"
 
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace orvant {
@@ -145,12 +145,7 @@ void SpectrumWindow::showSpectrum(const QString &captureName, const Spectrum &sp
 
 void SpectrumWindow::showGate(bool offered, bool on, const QString &heading)
 {
-    const QSignalBlocker quiet(gate_);
-    gate_->setChecked(on);
-    gate_->setVisible(offered);
-    heading_->setText(heading);
-    heading_->setAccessibleName(heading.isEmpty() ? QStringLiteral("All samples") : heading);
-    heading_->setVisible(!heading.isEmpty());
+    showGateControls(*gate_, *heading_, offered, on, heading);
 }
 
 void SpectrumWindow::showReadout(int bin)
