@@ -41,9 +41,9 @@ void ReferenceTool::clear()
     apply();
 }
 
-void ReferenceTool::showOnPlot(bool)
+void ReferenceTool::showOnPlot(bool on)
 {
-    measuring_.setReference(measuring_.reference(), onPlot_->isChecked());
+    measuring_.setReference(measuring_.reference(), on);
 }
 
 // Enabled as they can act: a curve to keep, a reference to clear or show.

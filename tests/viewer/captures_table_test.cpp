@@ -41,10 +41,7 @@ protected:
 
     CapturesTableWindow *open()
     {
-        for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
-            if (action->text() == QString::fromUtf8("Captures Table\u2026"))
-                action->trigger();
-        }
+        menuEntry(QString::fromUtf8("Captures Table\u2026"))->trigger();
         auto *table
             = qobject_cast<CapturesTableWindow *>(topLevel(QStringLiteral("capturesTable")));
         EXPECT_NE(table, nullptr);
@@ -117,10 +114,7 @@ TEST_F(CapturesTable, AReferenceAddsItsColumnsWithinTheBandTheWindowSets)
     ASSERT_TRUE(table);
     const int plain = table->model().columnCount();
     clickFile("sine.log"); // flat at 128, 1 V a division
-    for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
-        if (action->text() == QStringLiteral("Set as Reference"))
-            action->trigger();
-    }
+    menuEntry(QStringLiteral("Set as Reference"))->trigger();
     waitForRows(*table);
     ASSERT_EQ(table->model().columnCount(), plain + 3);
     const int rms = columnNamed(*table, "ref_rms_difference");
@@ -139,10 +133,7 @@ TEST_F(CapturesTable, AReferenceAddsItsColumnsWithinTheBandTheWindowSets)
     waitForRows(*table);
     EXPECT_EQ(column(*table, within), (QStringList {"No", "Yes", "", "Yes"}));
 
-    for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
-        if (action->text() == QStringLiteral("Clear Reference"))
-            action->trigger();
-    }
+    menuEntry(QStringLiteral("Clear Reference"))->trigger();
     waitForRows(*table);
     EXPECT_EQ(table->model().columnCount(), plain);
     EXPECT_FALSE(volts->isVisible());

@@ -9,7 +9,9 @@
 #include "viewer/frm_orvant.h"
 #include "widgets/form_tracker.h"
 #include "widgets/pic_curve.h"
+#include "widgets/plot_cursors.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +108,16 @@ protected:
     QLineEdit *pathText() const { return child<QLineEdit>("txtPath"); }
     QRadioButton *option(const char *name) const { return child<QRadioButton>(name); }
     PicCurve &plot() const { return *child<PicCurve>("picCurve"); }
+    // The entry of the plot's context menu with this text.
+    QAction *menuEntry(const QString &text) const
+    {
+        for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    }
     static FrmBackground *background()
     {
         return qobject_cast<FrmBackground *>(topLevel(QStringLiteral("frmBackground")));

@@ -30,16 +30,6 @@ protected:
         writeFile(captureFolder / "square.log", wave.hexText());
     }
 
-    QAction *entry(const QString &text) const
-    {
-        for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        ADD_FAILURE() << text.toStdString();
-        return nullptr;
-    }
-
     QString measurement(const char *name) const
     {
         const QWidget *shown = topLevel(QStringLiteral("measurements"));
@@ -54,7 +44,7 @@ TEST_F(Measuring, MeasurementsWindowFollowsLoadsAndOverridesOfTheScale)
 {
     start();
     refreshFileList();
-    EXPECT_FALSE(entry(QStringLiteral("Save Curve as CSV\u2026"))->isEnabled());
+    EXPECT_FALSE(menuEntry(QStringLiteral("Save Curve as CSV\u2026"))->isEnabled());
     clickFile("square.log");
     QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
     settle();
@@ -73,9 +63,9 @@ TEST_F(Measuring, AReferenceIsComparedWithAndShownOnTheCursorLayerOnly)
 {
     start();
     refreshFileList();
-    QAction *set = entry(QStringLiteral("Set as Reference"));
-    QAction *clear = entry(QStringLiteral("Clear Reference"));
-    QAction *onPlot = entry(QStringLiteral("Show Reference on Plot"));
+    QAction *set = menuEntry(QStringLiteral("Set as Reference"));
+    QAction *clear = menuEntry(QStringLiteral("Clear Reference"));
+    QAction *onPlot = menuEntry(QStringLiteral("Show Reference on Plot"));
     EXPECT_FALSE(set->isEnabled());
     EXPECT_FALSE(clear->isEnabled());
     clickFile("square.log");
@@ -189,7 +179,7 @@ TEST_F(Measuring, TheSpectrumBetweenTheCursors)
     EXPECT_TRUE(heading->isVisible());
     EXPECT_TRUE(heading->text().startsWith(QStringLiteral("Between ")));
     EXPECT_NE(level->text(), whole); // a fifth of the record, padded: another level
-    entry(QStringLiteral("Hide Cursors"))->trigger(); // the whole record again
+    menuEntry(QStringLiteral("Hide Cursors"))->trigger(); // the whole record again
     EXPECT_FALSE(gate->isVisible());
     EXPECT_EQ(level->text(), whole);
 }
@@ -228,7 +218,7 @@ TEST_F(Measuring, PictureAndCsvAreSavedWhereTheUserSays)
     refreshFileList();
     clickFile("square.log");
     platform.saveAnswer = (temp.path() / "curve.csv").string();
-    entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
+    menuEntry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
     ASSERT_EQ(platform.saveQuestions.size(), 1u);
     EXPECT_EQ(platform.saveQuestions[0].text, (folders.exportFolder() / "square.csv").string());
     std::istringstream csv(readFile(*platform.saveAnswer));
@@ -239,11 +229,11 @@ TEST_F(Measuring, PictureAndCsvAreSavedWhereTheUserSays)
     EXPECT_EQ(line, "1,-0.00016,81,-1.9801980198019802\r");
 
     platform.saveAnswer = (temp.path() / "picture.png").string();
-    entry(QStringLiteral("Save Picture\u2026"))->trigger();
+    menuEntry(QStringLiteral("Save Picture\u2026"))->trigger();
     EXPECT_EQ(QImage(QString::fromStdString(*platform.saveAnswer)).size(), plot().size());
 
     platform.saveAnswer = (temp.path() / "no-such-folder" / "x.csv").string();
-    entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
+    menuEntry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.find("could not be saved") != std::string::npos);
 }
@@ -257,7 +247,7 @@ TEST_F(Measuring, PictureSavedAsSvgByItsSuffix)
     clickFile("square.log");
     clickFile("square.log");
     platform.saveAnswer = (temp.path() / "picture.SVG").string();
-    entry(QStringLiteral("Save Picture…"))->trigger();
+    menuEntry(QStringLiteral("Save Picture…"))->trigger();
     const std::string svg = readFile(*platform.saveAnswer);
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_EQ(svg.find("<image"), std::string::npos);
@@ -291,8 +281,8 @@ TEST_F(Measuring, SaveDialogsOfferTheNamesTheBatchWrites)
     for (const auto &[file, base] : cases) {
         clickFile(file);
         platform.saveQuestions.clear();
-        entry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
-        entry(QStringLiteral("Save Picture\u2026"))->trigger();
+        menuEntry(QStringLiteral("Save Curve as CSV\u2026"))->trigger();
+        menuEntry(QStringLiteral("Save Picture\u2026"))->trigger();
         ASSERT_EQ(platform.saveQuestions.size(), 2u);
         EXPECT_EQ(platform.saveQuestions[0].text,
                   (folders.exportFolder() / (base + ".csv")).string());

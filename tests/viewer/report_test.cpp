@@ -64,16 +64,6 @@ protected:
         writeFile(captureFolder / "high.log", wave.hexText());
     }
 
-    QAction *entry(const QString &text) const
-    {
-        for (QAction *action : child<PlotCursors>("plotCursors")->actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        ADD_FAILURE() << text.toStdString();
-        return nullptr;
-    }
-
     // Three curves, black, red and blue, the last of the square; CH 1 VOLTS/DIV chosen
     // by hand (50 V); the cursors spanned.
     void showThreeCurvesAndCursors()
@@ -113,7 +103,7 @@ protected:
     std::string savedReport(const char *name)
     {
         platform.saveAnswer = (temp.path() / name).string();
-        entry(QStringLiteral("Save Report\u2026"))->trigger();
+        menuEntry(QStringLiteral("Save Report\u2026"))->trigger();
         settle();
         return *platform.saveAnswer;
     }
@@ -161,10 +151,10 @@ TEST_F(Report, EntriesWaitForACompletedLoad)
     start();
     refreshFileList();
     for (const char *text : {"Save Report\u2026", "Print\u2026"})
-        EXPECT_FALSE(entry(QString::fromUtf8(text))->isEnabled()) << text;
+        EXPECT_FALSE(menuEntry(QString::fromUtf8(text))->isEnabled()) << text;
     clickFile("square.log");
     for (const char *text : {"Save Report\u2026", "Print\u2026"})
-        EXPECT_TRUE(entry(QString::fromUtf8(text))->isEnabled()) << text;
+        EXPECT_TRUE(menuEntry(QString::fromUtf8(text))->isEnabled()) << text;
 }
 
 TEST_F(Report, SavedReportIsOnePageOfWhatTheViewerShows)
@@ -192,7 +182,7 @@ TEST_F(Report, PrintGoesWhereThePrintDialogSays)
             printer.setOutputFileName(QString::fromStdString(pdf));
             return accept;
         });
-        entry(QStringLiteral("Print\u2026"))->trigger();
+        menuEntry(QStringLiteral("Print\u2026"))->trigger();
         settle();
         EXPECT_EQ(std::filesystem::exists(pdf), accept);
     }
@@ -210,7 +200,7 @@ TEST_F(Report, SectionsOnlyWhereTheViewerHasThem)
         EXPECT_FALSE(text.contains(QString::fromUtf8(absent))) << absent;
     EXPECT_TRUE(text.contains(QStringLiteral("Measurements Maximum:"))) << text.toStdString();
     platform.saveAnswer.reset(); // cancelled: nothing written, nothing said
-    entry(QStringLiteral("Save Report\u2026"))->trigger();
+    menuEntry(QStringLiteral("Save Report\u2026"))->trigger();
     EXPECT_TRUE(platform.messages.empty());
 }
 
