@@ -129,4 +129,28 @@ bool ZoomHistory::undo()
     return true;
 }
 
+double xOfSample(const ZoomView &view, double sample)
+{
+    const ZoomSpan &s = view.span;
+    return view.left + (sample - s.firstSample) / (s.lastSample - s.firstSample) * view.width;
+}
+
+double yOfCode(const ZoomView &view, double code)
+{
+    const ZoomSpan &s = view.span;
+    return view.top + (s.highCode - code) / (s.highCode - s.lowCode) * view.height;
+}
+
+double sampleAtX(const ZoomView &view, double x)
+{
+    const ZoomSpan &s = view.span;
+    return s.firstSample + (x - view.left) / view.width * (s.lastSample - s.firstSample);
+}
+
+double codeAtY(const ZoomView &view, double y)
+{
+    const ZoomSpan &s = view.span;
+    return s.highCode - (y - view.top) / view.height * (s.highCode - s.lowCode);
+}
+
 } // namespace orvant

@@ -38,6 +38,22 @@ double sampleWidth(const ZoomSpan &span, double pixels);
 constexpr double kDotWidth = 4.0;
 bool showsDots(const ZoomSpan &span, double pixels);
 
+// A span shown over a rectangle of pixels, and where a sample position and a code lie
+// on it; the inverse functions give the record's units at a pixel position.
+struct ZoomView
+{
+    ZoomSpan span = wholeRecord();
+    double left = 0;
+    double top = 0;
+    double width = 1;
+    double height = 1;
+    bool operator==(const ZoomView &) const = default;
+};
+double xOfSample(const ZoomView &view, double sample);
+double yOfCode(const ZoomView &view, double code);
+double sampleAtX(const ZoomView &view, double x);
+double codeAtY(const ZoomView &view, double y);
+
 // The span shown with the zooms before it: Backspace goes back one zoom; pans move
 // the shown span and keep the history.
 class ZoomHistory

@@ -51,8 +51,27 @@ MeasuringTools::MeasuringTools(const VarGlobal &state, Platform &platform, const
         action->setEnabled(false); // until a load has completed
     connect(cursors_, &PlotCursors::boxChanged, this, [this](const auto &box) {
         hideCursors_->setEnabled(box.has_value());
+        for (PlotCursors *layer : otherLayers_)
+            layer->showBox(box);
         refresh();
     });
+    connect(cursors_, &PlotCursors::marksChanged, this, [this] {
+        for (PlotCursors *layer : otherLayers_)
+            layer->setMarks(cursors_->marks());
+    });
+}
+
+void MeasuringTools::addCursorLayer(PlotCursors &layer)
+{
+    otherLayers_.emplace_back(&layer);
+    connect(&layer, &QObject::destroyed, this, [this] {
+        std::erase_if(otherLayers_, [](const QPointer<PlotCursors> &kept) { return !kept; });
+    });
+    layer.setReadout(cursors_->readout());
+    layer.setMarks(cursors_->marks());
+    layer.showBox(cursors_->box());
+    // The plot's layer tells the others in turn; an unchanged box ends the round.
+    connect(&layer, &PlotCursors::boxChanged, cursors_, &PlotCursors::showBox);
 }
 
 QAction *MeasuringTools::addAction(const QString &text, void (MeasuringTools::*slot)())
@@ -106,6 +125,8 @@ void MeasuringTools::refresh()
         for (const std::string &line : cursorReadout(*box, shown))
             lines << QString::fromStdString(line);
         cursors_->setReadout(lines);
+        for (PlotCursors *layer : otherLayers_)
+            layer->setReadout(lines);
     }
     if (window_ && window_->isVisible())
         gated_->refresh(fileNameText(captureName_), shown, reference_ ? &*reference_ : nullptr);

@@ -9,9 +9,11 @@
 
 #include <QKeySequence>
 #include <QObject>
+#include <QPointer>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -52,6 +54,10 @@ public:
     const std::optional<ReferenceCurve> &reference() const { return reference_; }
     // The full name of the capture loaded last, as the load read it.
     const std::string &capturePath() const { return capturePath_; }
+    // Another layer showing the same cursors over another view of the record (the
+    // zoom's): it follows the plot's cursors, readout and marks, and cursors moved
+    // there move the plot's.
+    void addCursorLayer(PlotCursors &layer);
     // The cursors as they are shown; none while hidden.
     std::optional<CursorBox> cursorBox() const;
     // The cursors the Measurements window measures between; none: all samples.
@@ -85,6 +91,7 @@ private:
     const Folders &folders_;
     const MainWindowControls &controls_;
     PlotCursors *cursors_;
+    std::vector<QPointer<PlotCursors>> otherLayers_;
     QMenu *menu_;
     MeasurementsWindow *window_ = nullptr;
     GatedMeasurements *gated_ = nullptr; // with the window

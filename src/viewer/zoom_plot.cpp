@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvant {
@@ -46,10 +47,10 @@ void ZoomPlot::setCurves(std::vector<ZoomCurve> curves, std::optional<ZoomCurve>
 {
     curves_.clear();
     for (ZoomCurve &curve : curves)
-        curves_.push_back({std::move(curve), std::nullopt});
+        curves_.push_back({std::move(curve), {}, {}, {}});
     reference_.reset();
     if (reference)
-        reference_ = Shown {std::move(*reference), std::nullopt};
+        reference_ = Shown {std::move(*reference), {}, {}, {}};
     scale_ = scale;
     update();
 }
@@ -75,40 +76,30 @@ bool ZoomPlot::showsDots() const
     return orvant::showsDots(span(), plotWidth());
 }
 
-double ZoomPlot::sampleAt(double x) const
+ZoomView ZoomPlot::view() const
 {
     const QRectF a = area();
-    const ZoomSpan &s = span();
-    return s.firstSample + (x - a.left()) / a.width() * (s.lastSample - s.firstSample);
-}
-
-double ZoomPlot::codeAt(double y) const
-{
-    const QRectF a = area();
-    const ZoomSpan &s = span();
-    return s.highCode - (y - a.top()) / a.height() * (s.highCode - s.lowCode);
+    return {span(), a.left(), a.top(), a.width(), a.height()};
 }
 
 QPointF ZoomPlot::pointOf(double sample, double code) const
 {
-    const QRectF a = area();
-    const ZoomSpan &s = span();
-    return {a.left() + (sample - s.firstSample) / (s.lastSample - s.firstSample) * a.width(),
-            a.top() + (s.highCode - code) / (s.highCode - s.lowCode) * a.height()};
+    const ZoomView shown = view();
+    return {xOfSample(shown, sample), yOfCode(shown, code)};
 }
 
 void ZoomPlot::zoomTo(const ZoomSpan &next)
 {
     history_.zoom(next);
     update();
-    emit spanChanged();
+    emit viewChanged();
 }
 
 void ZoomPlot::moveTo(const ZoomSpan &next)
 {
     history_.move(next);
     update();
-    emit spanChanged();
+    emit viewChanged();
 }
 
 void ZoomPlot::drawGrid(QPainter &painter) const
@@ -123,9 +114,10 @@ void ZoomPlot::drawGrid(QPainter &painter) const
         painter.drawLine(QPointF(x, a.top()), QPointF(x, a.bottom()));
         const QString text = fromUtf8(tick.text);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(
-            QPointF(x - metrics.horizontalAdvance(text) / 2, a.bottom() + metrics.ascent() + 4),
-            text);
+        // Centred under its line, yet whole where the line is near the right edge.
+        const double textWidth = metrics.horizontalAdvance(text);
+        const double left = std::min(x - textWidth / 2, width() - textWidth - 1);
+        painter.drawText(QPointF(left, a.bottom() + metrics.ascent() + 4), text);
     }
     for (const ZoomTick &tick : valueTicks(span(), scale_.volts)) {
         const double y = pointOf(span().firstSample, tick.at).y();
@@ -139,7 +131,19 @@ void ZoomPlot::drawGrid(QPainter &painter) const
     }
 }
 
-std::vector<TracePoint> ZoomPlot::traceOf(const Shown &shown) const
+const std::vector<TracePoint> &ZoomPlot::traceOf(const Shown &shown) const
+{
+    // Two points a pixel: smooth at any zoom.
+    const int points = static_cast<int>(std::ceil(2 * plotWidth()));
+    const TraceKey key {span(), interpolation_, points};
+    if (shown.tracedFor != key) {
+        shown.trace = freshTrace(shown, points);
+        shown.tracedFor = key;
+    }
+    return shown.trace;
+}
+
+std::vector<TracePoint> ZoomPlot::freshTrace(const Shown &shown, int points) const
 {
     switch (interpolation_) {
     case Interpolation::Steps:
@@ -151,13 +155,12 @@ std::vector<TracePoint> ZoomPlot::traceOf(const Shown &shown) const
     }
     if (!shown.sinc)
         shown.sinc.emplace(shown.curve.values);
-    // Two points a pixel: smooth at any zoom.
-    return sincTrace(*shown.sinc, span(), static_cast<int>(std::ceil(2 * plotWidth())));
+    return sincTrace(*shown.sinc, span(), points);
 }
 
 void ZoomPlot::drawCurve(QPainter &painter, const Shown &shown, Qt::PenStyle style) const
 {
-    const auto points = traceOf(shown);
+    const auto &points = traceOf(shown);
     if (points.empty())
         return;
     QPainterPath trace(pointOf(points.front().sample, points.front().code));
@@ -204,9 +207,9 @@ void ZoomPlot::wheelEvent(QWheelEvent *event)
     const double factor = std::pow(kWheelStep, turned / 120.0);
     const QPointF at = event->position();
     if (event->modifiers() & Qt::ShiftModifier)
-        zoomTo(zoomValues(span(), factor, codeAt(at.y())));
+        zoomTo(zoomValues(span(), factor, codeAtY(view(), at.y())));
     else
-        zoomTo(zoomTime(span(), factor, sampleAt(at.x())));
+        zoomTo(zoomTime(span(), factor, sampleAtX(view(), at.x())));
     event->accept();
 }
 
@@ -248,8 +251,8 @@ void ZoomPlot::mouseReleaseEvent(QMouseEvent *event)
         update();
         if (std::abs(to.x() - from.x()) >= kSmallestBox
             && std::abs(to.y() - from.y()) >= kSmallestBox)
-            zoomTo(zoomToRectangle(sampleAt(from.x()), codeAt(from.y()), sampleAt(to.x()),
-                                   codeAt(to.y())));
+            zoomTo(zoomToRectangle(sampleAtX(view(), from.x()), codeAtY(view(), from.y()),
+                                   sampleAtX(view(), to.x()), codeAtY(view(), to.y())));
     }
 }
 
@@ -282,7 +285,7 @@ void ZoomPlot::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Backspace:
         if (history_.undo()) {
             update();
-            emit spanChanged();
+            emit viewChanged();
         }
         return;
     case Qt::Key_Home:
@@ -291,6 +294,12 @@ void ZoomPlot::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void ZoomPlot::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    emit viewChanged();
 }
 
 } // namespace orvant

@@ -39,6 +39,8 @@ public:
     void setInterpolation(Interpolation interpolation);
 
     const ZoomSpan &span() const { return history_.shown(); }
+    // The span over the pixels where the curves are drawn.
+    ZoomView view() const;
     // The span's width in pixels, where the curves are drawn.
     double plotWidth() const;
     bool showsDots() const;
@@ -47,7 +49,8 @@ public:
     Interpolation interpolation() const { return interpolation_; }
 
 signals:
-    void spanChanged();
+    // The span or the widget's size changed.
+    void viewChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -56,23 +59,34 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What a trace was made for: a repaint of the same view (under a cursor being
+    // dragged) draws it again without working it out anew.
+    struct TraceKey
+    {
+        ZoomSpan span;
+        Interpolation interpolation;
+        int points;
+        bool operator==(const TraceKey &) const = default;
+    };
     struct Shown
     {
         ZoomCurve curve;
         mutable std::optional<SincReconstruction> sinc; // made when first drawn as sin(x)/x
+        mutable std::optional<TraceKey> tracedFor;
+        mutable std::vector<TracePoint> trace;
     };
 
     QRectF area() const;
-    double sampleAt(double x) const;
-    double codeAt(double y) const;
     QPointF pointOf(double sample, double code) const;
     void zoomTo(const ZoomSpan &span);
     void moveTo(const ZoomSpan &span);
     void drawGrid(QPainter &painter) const;
     void drawCurve(QPainter &painter, const Shown &shown, Qt::PenStyle style) const;
-    std::vector<TracePoint> traceOf(const Shown &shown) const;
+    const std::vector<TracePoint> &traceOf(const Shown &shown) const;
+    std::vector<TracePoint> freshTrace(const Shown &shown, int points) const;
 
     std::vector<Shown> curves_;
     std::optional<Shown> reference_;

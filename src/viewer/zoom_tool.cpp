@@ -59,6 +59,7 @@ void ZoomTool::showWindow()
         // A window of its own, not one whose return activates the main window.
         window_ = new ZoomWindow(owner_);
         window_->showInterpolation(interpolation_);
+        measuring_.addCursorLayer(*window_->cursors());
         connect(window_, &ZoomWindow::interpolationChosen, this,
                 [this](Interpolation interpolation) {
                     interpolation_ = interpolation;

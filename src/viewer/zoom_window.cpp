@@ -2,7 +2,9 @@
 
 #include "measure/zoom_axis.h"
 #include "widgets/look_and_feel.h"
+#include "widgets/plot_cursors.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,6 +27,7 @@ ZoomWindow::ZoomWindow(QWidget *parent)
     , interpolation_(new QComboBox(this))
     , span_(new QLabel(this))
     , plot_(new ZoomPlot(this))
+    , cursors_(new PlotCursors(plot_, PlotCursors::Spanning::CtrlDrag))
 {
     setObjectName(QStringLiteral("zoom"));
     setWindowTitle(QStringLiteral("Zoom"));
@@ -38,7 +41,8 @@ ZoomWindow::ZoomWindow(QWidget *parent)
     span_->setObjectName(QStringLiteral("zoomSpan"));
     auto *hint = new QLabel(
         QStringLiteral("Wheel: time, Shift+wheel: volts, drag: pan, right drag: zoom to a box, "
-                       "Backspace: back, Home: all, + \u2212 and arrows without a mouse"),
+                       "Backspace: back, Home: all, + \u2212 and arrows without a mouse; "
+                       "Ctrl+drag: cursors, a cursor dragged alone, Esc: hide them"),
         this);
     hint->setWordWrap(true);
 
@@ -59,7 +63,15 @@ ZoomWindow::ZoomWindow(QWidget *parent)
     connect(interpolation_, &QComboBox::activated, this, [this](int index) {
         emit interpolationChosen(kInterpolations[static_cast<std::size_t>(index)].interpolation);
     });
-    connect(plot_, &ZoomPlot::spanChanged, this, &ZoomWindow::showSpan);
+    connect(plot_, &ZoomPlot::viewChanged, this, &ZoomWindow::showSpan);
+    cursors_->setObjectName(QStringLiteral("zoomCursors"));
+    cursors_->setView(plot_->view());
+    connect(plot_, &ZoomPlot::viewChanged, cursors_,
+            [this] { cursors_->setView(plot_->view()); });
+    auto *hideCursors = new QAction(QStringLiteral("Hide Cursors"), this);
+    hideCursors->setShortcut(Qt::Key_Escape);
+    addAction(hideCursors);
+    connect(hideCursors, &QAction::triggered, cursors_, &PlotCursors::hideCursors);
     resize(960, 600);
     showSpan();
 }

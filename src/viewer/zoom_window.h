@@ -14,9 +14,12 @@ class QLabel;
 
 namespace orvant {
 
+class PlotCursors;
+
 // The non-modal "Zoom" window: the plot's curves over a span of the record that the
-// user zooms and pans, the span in the shown units, and how to draw between samples.
-// It shows what it is given; the choice goes out as a signal.
+// user zooms and pans, the span in the shown units, and how to draw between samples;
+// over them a layer of measuring cursors, spanned with Ctrl and a drag and hidden with
+// Esc. It shows what it is given; the choice goes out as a signal.
 class ZoomWindow : public QWidget
 {
     Q_OBJECT
@@ -28,6 +31,7 @@ public:
                     std::optional<ZoomCurve> reference, const ShownScale &scale);
     void showInterpolation(Interpolation interpolation);
     ZoomPlot *plot() const { return plot_; }
+    PlotCursors *cursors() const { return cursors_; }
 
 signals:
     void interpolationChosen(Interpolation interpolation);
@@ -39,6 +43,7 @@ private:
     QComboBox *interpolation_;
     QLabel *span_;
     ZoomPlot *plot_;
+    PlotCursors *cursors_;
     ShownScale scale_;
 };
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -19,8 +20,9 @@ constexpr double kGripPixels = 4;
 
 } // namespace
 
-PlotCursors::PlotCursors(QWidget *plot)
+PlotCursors::PlotCursors(QWidget *plot, Spanning spanning)
     : QWidget(plot)
+    , spanning_(spanning)
 {
     setObjectName(QStringLiteral("plotCursors"));
     setAttribute(Qt::WA_NoSystemBackground);
@@ -38,20 +40,36 @@ bool PlotCursors::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+QRectF PlotCursors::area() const
+{
+    if (!view_)
+        return QRectF(rect());
+    return {view_->left, view_->top, view_->width, view_->height};
+}
+
 PlotPoint PlotCursors::plotPoint(QPointF position) const
 {
-    return plotPointAt({position.x(), position.y()}, {width(), height()});
+    if (!view_)
+        return plotPointAt({position.x(), position.y()}, {width(), height()});
+    // Within the span shown: a press in the margin takes the nearest edge.
+    const ZoomSpan &span = view_->span;
+    const double sample
+        = std::clamp(sampleAtX(*view_, position.x()), span.firstSample, span.lastSample);
+    const double code = std::clamp(codeAtY(*view_, position.y()), span.lowCode, span.highCode);
+    return {2 * sample, code};
 }
 
 QPointF PlotCursors::widgetPoint(PlotPoint point) const
 {
+    if (view_)
+        return {xOfSample(*view_, point.x / 2), yOfCode(*view_, point.y)};
     const ExactPixel exact = exactPixel(point, {width(), height()});
     return {exact.x, exact.y};
 }
 
 PlotCursors::Grip PlotCursors::gripAt(QPointF position) const
 {
-    if (!box_)
+    if (!box_ || !area().contains(position))
         return Grip::None;
     const QPointF first = widgetPoint({box_->t1, box_->v1});
     const QPointF second = widgetPoint({box_->t2, box_->v2});
@@ -69,8 +87,12 @@ PlotCursors::Grip PlotCursors::gripAt(QPointF position) const
     return Grip::None;
 }
 
-void PlotCursors::setBox(std::optional<CursorBox> box)
+void PlotCursors::showBox(std::optional<CursorBox> box)
 {
+    if (box == box_)
+        return;
+    if (!box)
+        dragging_ = Grip::None;
     box_ = box;
     setAccessibleDescription(box_ ? readout_.join(QStringLiteral(", ")) : QString());
     update();
@@ -79,9 +101,15 @@ void PlotCursors::setBox(std::optional<CursorBox> box)
 
 void PlotCursors::hideCursors()
 {
-    dragging_ = Grip::None;
-    if (box_)
-        setBox(std::nullopt);
+    showBox(std::nullopt);
+}
+
+void PlotCursors::setView(std::optional<ZoomView> view)
+{
+    if (view == view_)
+        return;
+    view_ = view;
+    update();
 }
 
 void PlotCursors::setReadout(const QStringList &lines)
@@ -98,6 +126,7 @@ void PlotCursors::setMarks(std::vector<PulseMark> marks)
         return;
     marks_ = std::move(marks);
     update();
+    emit marksChanged();
 }
 
 void PlotCursors::setReference(std::vector<std::int16_t> values)
@@ -113,17 +142,23 @@ void PlotCursors::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     dragging_ = gripAt(event->position());
-    if (dragging_ == Grip::None) {
-        const PlotPoint at = plotPoint(event->position());
-        dragging_ = Grip::Corner;
-        setBox(CursorBox {at.x, at.x, at.y, at.y});
+    if (dragging_ != Grip::None)
+        return;
+    if (spanning_ == Spanning::CtrlDrag && !(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore(); // the view below pans
+        return;
     }
+    const PlotPoint at = plotPoint(event->position());
+    dragging_ = Grip::Corner;
+    showBox(CursorBox {at.x, at.x, at.y, at.y});
 }
 
 void PlotCursors::mouseMoveEvent(QMouseEvent *event)
 {
-    if (dragging_ == Grip::None || !box_)
+    if (dragging_ == Grip::None || !box_) {
+        showGrip(gripAt(event->position()));
         return QWidget::mouseMoveEvent(event);
+    }
     const PlotPoint at = plotPoint(event->position());
     CursorBox box = *box_;
     switch (dragging_) {
@@ -146,7 +181,7 @@ void PlotCursors::mouseMoveEvent(QMouseEvent *event)
     case Grip::None:
         break;
     }
-    setBox(box);
+    showBox(box);
 }
 
 void PlotCursors::mouseReleaseEvent(QMouseEvent *event)
@@ -156,20 +191,49 @@ void PlotCursors::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
 }
 
+void PlotCursors::showGrip(Grip grip)
+{
+    switch (grip) {
+    case Grip::T1:
+    case Grip::T2:
+        setCursor(Qt::SplitHCursor);
+        break;
+    case Grip::V1:
+    case Grip::V2:
+        setCursor(Qt::SplitVCursor);
+        break;
+    default:
+        unsetCursor();
+    }
+}
+
 void PlotCursors::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintReferenceCurve(painter, reference_, {width(), height()});
-    paintPulseMarks(painter, marks_, {width(), height()});
+    painter.setClipRect(area());
+    const PlotToWidget toWidget = [this](PlotPoint point) { return widgetPoint(point); };
+    paintReferenceCurve(painter, reference_, toWidget);
+    paintPulseMarks(painter, marks_, toWidget);
     if (!box_)
         return;
+    paintCursors(painter);
+    paintReadout(painter);
+}
+
+void PlotCursors::paintCursors(QPainter &painter) const
+{
+    const QRectF shown = area();
     painter.setPen(QPen(kCursorColour, 1, Qt::DashLine));
     const QPointF first = widgetPoint({box_->t1, box_->v1});
     const QPointF second = widgetPoint({box_->t2, box_->v2});
     for (const double x : {first.x(), second.x()})
-        painter.drawLine(QPointF(x, 0), QPointF(x, height()));
+        painter.drawLine(QPointF(x, shown.top()), QPointF(x, shown.bottom()));
     for (const double y : {first.y(), second.y()})
-        painter.drawLine(QPointF(0, y), QPointF(width(), y));
+        painter.drawLine(QPointF(shown.left(), y), QPointF(shown.right(), y));
+}
+
+void PlotCursors::paintReadout(QPainter &painter) const
+{
     if (readout_.isEmpty())
         return;
     const QFontMetrics metrics(font());
@@ -177,7 +241,9 @@ void PlotCursors::paintEvent(QPaintEvent *)
     int textWidth = 0;
     for (const QString &line : readout_)
         textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
-    const QRect panel(8, 8, textWidth + 12, lineHeight * static_cast<int>(readout_.size()) + 8);
+    const QPoint corner = area().topLeft().toPoint() + QPoint(8, 8);
+    const QRect panel(corner.x(), corner.y(), textWidth + 12,
+                      lineHeight * static_cast<int>(readout_.size()) + 8);
     painter.fillRect(panel, QColor(255, 255, 255, 220));
     painter.setPen(kCursorColour.darker(150));
     painter.drawRect(panel.adjusted(0, 0, -1, -1));

@@ -16,27 +16,22 @@ const QColor kReferenceColour(90, 90, 90);
 constexpr double kPointRadius = 4;
 constexpr int kPenPixels = 2;
 
-QPointF pixelOf(double x, double y, PixelSize area)
-{
-    const ExactPixel exact = exactPixel({x, y}, area);
-    return {exact.x, exact.y};
-}
-
 } // namespace
 
-void paintPulseMarks(QPainter &painter, const std::vector<PulseMark> &marks, PixelSize area)
+void paintPulseMarks(QPainter &painter, const std::vector<PulseMark> &marks,
+                     const PlotToWidget &toWidget)
 {
     painter.save();
     painter.setPen(QPen(kMarkColour, kPenPixels));
     painter.setBrush(kMarkColour);
     const QFontMetrics metrics(painter.font());
     for (const PulseMark &mark : marks) {
-        const QPointF from = pixelOf(mark.x1, mark.y1, area);
+        const QPointF from = toWidget({mark.x1, mark.y1});
         if (mark.kind == PulseMark::Kind::Point) {
             painter.drawEllipse(from, kPointRadius, kPointRadius);
             continue;
         }
-        painter.drawLine(from, pixelOf(mark.x2, mark.y2, area));
+        painter.drawLine(from, toWidget({mark.x2, mark.y2}));
         if (!mark.label.empty())
             painter.drawText(from + QPointF(4, -metrics.descent() - 2),
                              QString::fromStdString(mark.label));
@@ -44,13 +39,14 @@ void paintPulseMarks(QPainter &painter, const std::vector<PulseMark> &marks, Pix
     painter.restore();
 }
 
-void paintReferenceCurve(QPainter &painter, std::span<const std::int16_t> values, PixelSize area)
+void paintReferenceCurve(QPainter &painter, std::span<const std::int16_t> values,
+                         const PlotToWidget &toWidget)
 {
     if (values.empty())
         return;
     QPolygonF line;
     for (std::size_t k = 1; k <= values.size(); ++k)
-        line << pixelOf(2.0 * static_cast<double>(k), values[k - 1], area);
+        line << toWidget({2.0 * static_cast<double>(k), static_cast<double>(values[k - 1])});
     painter.save();
     painter.setPen(QPen(kReferenceColour, kPenPixels, Qt::DashLine));
     painter.drawPolyline(line);

@@ -3,7 +3,10 @@
 #include "measure/pulse_marks.h"
 #include "rules/plot_geometry.h"
 
+#include <QPointF>
+
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -11,10 +14,15 @@ class QPainter;
 
 namespace orvant {
 
-// Draws the marks of a measurement over an area of `area` pixels that shows the plot's
-// logical units: lines and their labels, and a small disc for each point.
-void paintPulseMarks(QPainter &painter, const std::vector<PulseMark> &marks, PixelSize area);
-// Draws a reference curve dashed over the same area: samples 1 to 512 at x = 2k.
-void paintReferenceCurve(QPainter &painter, std::span<const std::int16_t> values, PixelSize area);
+// Where a point in the plot's logical units lies on the widget drawn on.
+using PlotToWidget = std::function<QPointF(PlotPoint)>;
+
+// Draws the marks of a measurement: lines and their labels, and a small disc for each
+// point.
+void paintPulseMarks(QPainter &painter, const std::vector<PulseMark> &marks,
+                     const PlotToWidget &toWidget);
+// Draws a reference curve dashed: samples 1 to 512 at x = 2k.
+void paintReferenceCurve(QPainter &painter, std::span<const std::int16_t> values,
+                         const PlotToWidget &toWidget);
 
 } // namespace orvant
