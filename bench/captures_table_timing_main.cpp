@@ -84,7 +84,8 @@ int main(int argc, char **argv)
     });
 
     const auto opened = Clock::now();
-    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+    for (QAction *action :
+         window.findChild<orvant::PlotCursors *>(QStringLiteral("plotCursors"))->actions()) {
         if (action->text().startsWith(QStringLiteral("Captures Table")))
             action->trigger();
     }

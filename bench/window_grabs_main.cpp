@@ -74,7 +74,8 @@ bool save(QWidget *widget, const std::filesystem::path &file)
 // either side of the centre line.
 bool zoomOnFirstEdge(QWidget &window, const orvant::CurveTable &curve)
 {
-    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+    for (QAction *action :
+         window.findChild<orvant::PlotCursors *>(QStringLiteral("plotCursors"))->actions()) {
         if (action->text().startsWith(QStringLiteral("Zoom")))
             action->trigger();
     }
@@ -102,7 +103,20 @@ bool zoomOnFirstEdge(QWidget &window, const orvant::CurveTable &curve)
     QTest::mousePress(plot, Qt::RightButton, {}, QPoint(xOf(edge - 6), yOf(176)));
     QTest::mouseRelease(plot, Qt::RightButton, {}, QPoint(xOf(edge + 12), yOf(86)));
     settle();
-    return plot->showsDots();
+    // Cursors across the edge, spanned with Ctrl as a user would.
+    const orvant::ZoomView view = plot->view();
+    const auto at = [&](double sample, double code) {
+        return QPoint(static_cast<int>(std::lround(orvant::xOfSample(view, sample))),
+                      static_cast<int>(std::lround(orvant::yOfCode(view, code))));
+    };
+    auto *cursors = zoom->findChild<orvant::PlotCursors *>(QStringLiteral("zoomCursors"));
+    const double low = curve.at(edge).sampleValue;
+    const double high = curve.at(edge + 1).sampleValue;
+    QTest::mousePress(cursors, Qt::LeftButton, Qt::ControlModifier, at(edge, low));
+    QTest::mouseMove(cursors, at(edge + 1, high));
+    QTest::mouseRelease(cursors, Qt::LeftButton, Qt::ControlModifier, at(edge + 1, high));
+    settle();
+    return plot->showsDots() && cursors->box().has_value();
 }
 
 } // namespace
@@ -153,7 +167,8 @@ int main(int argc, char **argv)
     saved = save(&window, out / "main-override-load.png") && saved;
 
     // The captures table of the sample folder, charting the peak to peak.
-    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+    for (QAction *action :
+         window.findChild<orvant::PlotCursors *>(QStringLiteral("plotCursors"))->actions()) {
         if (action->text().startsWith(QStringLiteral("Captures Table")))
             action->trigger();
     }
@@ -176,7 +191,8 @@ int main(int argc, char **argv)
     // The spectrum of the sine, last: a load of its own.
     clickOption(window, "optBack");
     clickFile(window, 3);
-    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+    for (QAction *action :
+         window.findChild<orvant::PlotCursors *>(QStringLiteral("plotCursors"))->actions()) {
         if (action->text().startsWith(QStringLiteral("Spectrum")))
             action->trigger();
     }
@@ -190,12 +206,14 @@ int main(int argc, char **argv)
     saved = zoomOnFirstEdge(window, state.curveTable) && saved;
     saved = save(window.findChild<orvant::ZoomWindow *>(), out / "zoom.png") && saved;
     window.findChild<orvant::ZoomWindow *>()->hide();
+    window.findChild<orvant::PlotCursors *>(QStringLiteral("plotCursors"))->hideCursors();
 
     // The square kept as the reference and shown on the plot, the sine loaded after a
     // Clear Window.
     window.activateWindow();
     saved = QTest::qWaitForWindowActive(&window) && saved;
-    for (QAction *action : window.findChild<orvant::PlotCursors *>()->actions()) {
+    for (QAction *action :
+         window.findChild<orvant::PlotCursors *>(QStringLiteral("plotCursors"))->actions()) {
         if (action->text() == QStringLiteral("Set as Reference"))
             action->trigger();
         if (action->text() == QStringLiteral("Show Reference on Plot"))

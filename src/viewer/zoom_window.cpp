@@ -66,8 +66,7 @@ ZoomWindow::ZoomWindow(QWidget *parent)
     connect(plot_, &ZoomPlot::viewChanged, this, &ZoomWindow::showSpan);
     cursors_->setObjectName(QStringLiteral("zoomCursors"));
     cursors_->setView(plot_->view());
-    connect(plot_, &ZoomPlot::viewChanged, cursors_,
-            [this] { cursors_->setView(plot_->view()); });
+    connect(plot_, &ZoomPlot::viewChanged, cursors_, [this] { cursors_->setView(plot_->view()); });
     auto *hideCursors = new QAction(QStringLiteral("Hide Cursors"), this);
     hideCursors->setShortcut(Qt::Key_Escape);
     addAction(hideCursors);

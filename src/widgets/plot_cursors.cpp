@@ -211,7 +211,9 @@ void PlotCursors::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setClipRect(area());
-    const PlotToWidget toWidget = [this](PlotPoint point) { return widgetPoint(point); };
+    const PlotToWidget toWidget = [this](PlotPoint point) {
+        return widgetPoint(point);
+    };
     paintReferenceCurve(painter, reference_, toWidget);
     paintPulseMarks(painter, marks_, toWidget);
     if (!box_)

@@ -228,5 +228,31 @@ TEST_F(Zoom, GridLinesInTheShownUnits)
     EXPECT_NEAR(divisions[3].at, 159, 1e-9);
 }
 
+TEST_F(Zoom, AViewPlacesSamplesAndCodesOnItsPixels)
+{
+    // Samples 101 to 201 on 500 pixels from x = 72: 5 pixels a sample; codes 55 to 255
+    // on 400 pixels from y = 10: 2 pixels a code, the highest at the top.
+    const ZoomView view {{101, 201, 55, 255}, 72, 10, 500, 400};
+    struct Row
+    {
+        double sample;
+        double code;
+        double x;
+        double y;
+    };
+    const std::vector<Row> rows {
+        {101, 255, 72, 10},
+        {201, 55, 572, 410},
+        {151.5, 155, 324.5, 210},
+        {90, 300, 17, -80}, // outside the span: outside the pixels, on the same lines
+    };
+    for (const Row &row : rows) {
+        EXPECT_NEAR(xOfSample(view, row.sample), row.x, 1e-9) << row.sample;
+        EXPECT_NEAR(yOfCode(view, row.code), row.y, 1e-9) << row.code;
+        EXPECT_NEAR(sampleAtX(view, row.x), row.sample, 1e-9) << row.x;
+        EXPECT_NEAR(codeAtY(view, row.y), row.code, 1e-9) << row.y;
+    }
+}
+
 } // namespace
 } // namespace orvant

@@ -6,6 +6,7 @@
 #include "viewer/zoom_plot.h"
 #include "viewer/zoom_tool.h"
 #include "viewer/zoom_window.h"
+#include "widgets/plot_cursors.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -64,6 +65,25 @@ protected:
         for (int x = kLeft + 2; x < kLeft + 498; ++x)
             count += coloured(image, x, y) ? 1 : 0;
         return count / 496.0;
+    }
+
+    // A mouse event at an exact position, as the window system would send it.
+    static void mouse(QWidget &target, QEvent::Type type, QPointF at,
+                      Qt::KeyboardModifiers modifiers = {})
+    {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held
+            = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+        QMouseEvent event(type, at, target.mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(&target, &event);
+    }
+
+    static void drag(QWidget &target, QPointF from, QPointF to,
+                     Qt::KeyboardModifiers modifiers = {})
+    {
+        mouse(target, QEvent::MouseButtonPress, from, modifiers);
+        mouse(target, QEvent::MouseMove, to, modifiers);
+        mouse(target, QEvent::MouseButtonRelease, to, modifiers);
     }
 
     ZoomWindow *zoomWindow() const
@@ -243,6 +263,99 @@ TEST_F(ZoomWindowTest, FollowsLoadsAndClearWindowAndLeavesThePlot)
     EXPECT_TRUE(tool->setReference(std::nullopt));
     EXPECT_FALSE(curves->hasReference());
     EXPECT_EQ(curves->interpolation(), Interpolation::Sinc); // kept for the run
+}
+
+TEST_F(ZoomWindowTest, CursorsThereAreThePlotsInTheZoomsUnits)
+{
+    start();
+    refreshFileList();
+    clickFile("sine.log"); // 1 V and 1 mS a division
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier);
+    settle();
+    ZoomWindow *zoom = zoomWindow();
+    ASSERT_TRUE(zoom);
+    ZoomPlot &curves = *zoom->plot();
+    auto *layer = zoom->findChild<PlotCursors *>(QStringLiteral("zoomCursors"));
+    auto *plotLayer = child<PlotCursors>("plotCursors");
+    ASSERT_TRUE(layer && plotLayer);
+    // Where the view shows a sample position and a code.
+    const auto at = [&](double sample, double code) {
+        const ZoomView view = curves.view();
+        const ZoomSpan &s = view.span;
+        return QPointF(view.left
+                           + (sample - s.firstSample) / (s.lastSample - s.firstSample) * view.width,
+                       view.top + (s.highCode - code) / (s.highCode - s.lowCode) * view.height);
+    };
+    const ZoomSpan whole = wholeRecord();
+    const ZoomSpan doubled {128.75, 384.25, 0, 255}; // + : twice around the centre
+    // A pan 10 pixels left: the 255.5 samples shown come later by 10 pixels' worth.
+    const double later = 10 * 255.5 / curves.view().width;
+    const ZoomSpan panned {128.75 + later, 384.25 + later, 0, 255};
+    // Cursors in plot units: x = 2 × sample, y = code; code 131 is 0 V, 25.25 codes a volt.
+    const CursorBox spanned {202, 402, 80.5, 181.5};
+    const CursorBox moved {202, 502, 80.5, 181.5};
+    struct Row
+    {
+        const char *action;
+        std::function<void()> send;
+        std::optional<CursorBox> box;
+        ZoomSpan span;
+    };
+    const std::vector<Row> rows {
+        {"a plain drag on the whole record pans nothing and spans nothing",
+         [&] { drag(*layer, at(300, 30), at(250, 60)); }, std::nullopt, whole},
+        {"Ctrl and a drag spans the cursors",
+         [&] { drag(*layer, at(101, 80.5), at(201, 181.5), Qt::ControlModifier); }, spanned, whole},
+        {"a drag on t2 moves it alone", [&] { drag(*layer, at(201, 130), at(251, 130)); }, moved,
+         whole},
+        {"+ zooms the view; the cursors stay where they are in the record",
+         [&] { key(curves, Qt::Key_Plus); }, moved, doubled},
+        {"a plain drag away from them pans",
+         [&] {
+             const QPointF from = at(300, 30).toPoint();
+             drag(*layer, from, from - QPointF(10, 0));
+         },
+         moved, panned},
+        {"Esc in the zoom hides them", [&] { QTest::keyClick(zoom, Qt::Key_Escape); }, std::nullopt,
+         panned},
+        // Pixel (13, 284) of the 733 x 585 plot: x 18.40, y 130.99 in its units.
+        {"a click on the plot spans them there and in the zoom",
+         [&] {
+             QTest::mousePress(plotLayer, Qt::LeftButton, {}, QPoint(13, 284));
+             QTest::mouseRelease(plotLayer, Qt::LeftButton, {}, QPoint(13, 284));
+         },
+         CursorBox {18.40, 18.40, 130.99, 130.99}, panned},
+    };
+    for (const Row &row : rows) {
+        row.send();
+        settle();
+        expectSpan(curves.span(), row.span, row.action);
+        ASSERT_EQ(plotLayer->box().has_value(), row.box.has_value()) << row.action;
+        EXPECT_EQ(layer->box(), plotLayer->box()) << row.action;
+        if (!row.box)
+            continue;
+        EXPECT_NEAR(plotLayer->box()->t1, row.box->t1, 0.006) << row.action;
+        EXPECT_NEAR(plotLayer->box()->t2, row.box->t2, 0.006) << row.action;
+        EXPECT_NEAR(plotLayer->box()->v1, row.box->v1, 0.006) << row.action;
+        EXPECT_NEAR(plotLayer->box()->v2, row.box->v2, 0.006) << row.action;
+        if (row.box != spanned)
+            continue;
+        // The readout in the zoom's units, and the cursors drawn where it shows them.
+        EXPECT_EQ(layer->readout(),
+                  QStringList({"t1 = 1.84 ms", "t2 = 3.84 ms", QString::fromUtf8("\u0394t = 2 ms"),
+                               QString::fromUtf8("1/\u0394t = 500 Hz"), "V1 = -2 V", "V2 = 2 V",
+                               QString::fromUtf8("\u0394V = 4 V")}));
+        const QImage image = curves.grab().toImage();
+        const int x = static_cast<int>(at(101, 0).x());
+        int green = 0;
+        for (int y = static_cast<int>(at(0, 60).y()); y < at(0, 20).y(); ++y) {
+            for (const int column : {x - 1, x, x + 1}) {
+                const QColor pixel = image.pixelColor(column, y);
+                green += pixel.green() > 100 && pixel.red() < 60 && pixel.blue() < 60 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(green, 5) << "t1's dashed line";
+    }
 }
 
 } // namespace
