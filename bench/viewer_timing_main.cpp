@@ -1,13 +1,17 @@
 // Times the viewer by hand: start-up to the first shown window, one load from
-// the click to the curve drawn (median of many), and peak memory across loads.
+// the click to the curve drawn (median of many), peak memory across loads, and
+// drags of the cursors on the plot and in the zoom window (there beside a pan).
 // Runs offscreen: QT_QPA_PLATFORM=offscreen viewer_timing ROOT CAPTURE_NAME, where
 // ROOT/"ORVANT 2. Path"/txtPath.Text names the folder that holds the capture.
 #include "fake_platform.h"
 #include "shared/var_global.h"
 #include "viewer/frm_orvant.h"
+#include "viewer/zoom_window.h"
 #include "widgets/look_and_feel.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 
 #include <algorithm>
@@ -35,6 +39,23 @@ long statusKilobytes(const char *field)
 double millisecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Each mouse move of a left drag on `target` until it is drawn again: the median and
+// the largest, in milliseconds.
+void timeDrag(const char *what, QWidget *target, QWidget *drawn, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mousePress(target, Qt::LeftButton, modifiers, QPoint(150, 150));
+    std::vector<double> moves;
+    for (int i = 0; i < 300; ++i) {
+        const auto start = Clock::now();
+        QTest::mouseMove(target, QPoint(160 + i % 400, 160 + i % 200));
+        drawn->repaint();
+        moves.push_back(millisecondsSince(start));
+    }
+    QTest::mouseRelease(target, Qt::LeftButton, modifiers, QPoint(160, 160));
+    std::sort(moves.begin(), moves.end());
+    std::printf("%s: median %.3f ms, max %.3f ms\n", what, moves[moves.size() / 2], moves.back());
 }
 
 } // namespace
@@ -77,17 +98,22 @@ int main(int argc, char **argv)
 
     // A drag of the measuring cursors: each mouse move until the cursors are drawn.
     auto *cursors = window.findChild<QWidget *>(QStringLiteral("plotCursors"));
-    QTest::mousePress(cursors, Qt::LeftButton, {}, QPoint(50, 50));
-    std::vector<double> moves;
-    for (int i = 0; i < 300; ++i) {
-        const auto start = Clock::now();
-        QTest::mouseMove(cursors, QPoint(60 + i % 600, 60 + i % 400));
-        cursors->repaint();
-        moves.push_back(millisecondsSince(start));
+    timeDrag("cursor drag, mouse move to cursors drawn", cursors, cursors, {});
+
+    // The zoom window drawing sin(x)/x: a pan draws the curves anew at every move, a
+    // drag of its cursors draws them again as they were.
+    for (QAction *action : cursors->actions()) {
+        if (action->text().startsWith(QStringLiteral("Zoom")))
+            action->trigger();
     }
-    QTest::mouseRelease(cursors, Qt::LeftButton, {}, QPoint(60, 60));
-    std::sort(moves.begin(), moves.end());
-    std::printf("cursor drag, mouse move to cursors drawn: median %.3f ms, max %.3f ms\n",
-                moves[moves.size() / 2], moves.back());
+    auto *zoom = window.findChild<orvant::ZoomWindow *>();
+    auto *choice = zoom->findChild<QComboBox *>(QStringLiteral("zoomInterpolation"));
+    choice->setCurrentIndex(2);
+    emit choice->activated(2);
+    QTest::keyClick(zoom->plot(), Qt::Key_Plus); // room to pan
+    QApplication::processEvents();
+    QWidget *zoomCursors = zoom->findChild<QWidget *>(QStringLiteral("zoomCursors"));
+    timeDrag("zoom, sin(x)/x, pan", zoomCursors, zoom->plot(), {});
+    timeDrag("zoom, sin(x)/x, cursor drag", zoomCursors, zoom->plot(), Qt::ControlModifier);
     return 0;
 }

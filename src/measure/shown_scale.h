@@ -16,6 +16,7 @@ struct AxisScale
     std::optional<double> perDivision; // volts or seconds per division; none: divisions
     // Shown next to the reading: "uncal", "inv", "GND", "CH1 OFF", "CH2 OFF", "XY".
     std::vector<std::string> marks;
+    bool operator==(const AxisScale &) const = default;
 };
 
 struct ShownScale
@@ -25,6 +26,7 @@ struct ShownScale
     AxisScale volts;
     // SEC/DIV; X10 MAG "ON": a tenth; XY "ON": divisions (no perDivision).
     AxisScale time;
+    bool operator==(const ShownScale &) const = default;
 };
 
 // The scale the settings stand for: the panel's as shown (overrides count), or a

@@ -94,27 +94,46 @@ SincReconstruction::SincReconstruction(std::span<const std::int16_t> values)
     }
 }
 
-double SincReconstruction::valueAt(double position) const
+SincWeights sincWeights(double position, int count)
 {
-    if (count_ == 0)
-        return 0;
-    const double t = std::clamp(position, 1.0, static_cast<double>(count_));
+    SincWeights made;
+    made.count = count;
+    if (count == 0)
+        return made;
+    const double t = std::clamp(position, 1.0, static_cast<double>(count));
     const double whole = std::floor(t);
-    const auto at = [this](int sample) {
-        return extended_[static_cast<std::size_t>(sample - 1 + kSincHalfWidth)];
-    };
     const int n0 = static_cast<int>(whole);
-    if (t == whole)
-        return at(n0) + mean_;
+    if (t == whole) {
+        made.wholeSample = true;
+        made.firstSample = n0;
+        return made;
+    }
+    made.firstSample = n0 - kSincHalfWidth + 1;
     // sin(π(t − n)) alternates in sign from one n to the next.
     const double sine = std::sin(std::numbers::pi * (t - whole));
-    double sum = 0;
-    for (int n = n0 - kSincHalfWidth + 1; n <= n0 + kSincHalfWidth; ++n) {
+    for (int i = 0; i < 2 * kSincHalfWidth; ++i) {
+        const int n = made.firstSample + i;
         const double u = t - n;
         const double sign = (n0 - n) % 2 == 0 ? 1.0 : -1.0;
-        sum += at(n) * sign * sine / (std::numbers::pi * u) * blackman(u);
+        made.weights[static_cast<std::size_t>(i)]
+            = sign * sine / (std::numbers::pi * u) * blackman(u);
     }
-    return sum + mean_;
+    return made;
+}
+
+double SincReconstruction::valueAt(double position) const
+{
+    return valueAt(sincWeights(position, count_));
+}
+
+double SincReconstruction::valueAt(const SincWeights &weights) const
+{
+    if (count_ == 0 || weights.count != count_)
+        return 0;
+    const auto from = extended_.begin() + (weights.firstSample - 1 + kSincHalfWidth);
+    if (weights.wholeSample)
+        return *from + mean_;
+    return std::inner_product(weights.weights.begin(), weights.weights.end(), from, 0.0) + mean_;
 }
 
 } // namespace orvant

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace orvant {
 
@@ -37,15 +38,29 @@ std::vector<TracePoint> lineTrace(std::span<const std::int16_t> values, const Zo
 std::vector<TracePoint> sincTrace(const SincReconstruction &curve, const ZoomSpan &span,
                                   int columns)
 {
-    std::vector<TracePoint> points;
+    const SincReconstruction *const one[] {&curve};
+    return std::move(sincTraces(one, span, columns).front());
+}
+
+std::vector<std::vector<TracePoint>> sincTraces(std::span<const SincReconstruction *const> curves,
+                                                const ZoomSpan &span, int columns)
+{
     const int steps = std::max(1, columns);
-    points.reserve(static_cast<std::size_t>(steps) + 1);
+    std::vector<std::vector<TracePoint>> traces(curves.size());
+    for (auto &trace : traces)
+        trace.reserve(static_cast<std::size_t>(steps) + 1);
     const double width = span.lastSample - span.firstSample;
+    SincWeights weights;
     for (int i = 0; i <= steps; ++i) {
         const double at = span.firstSample + width * i / steps;
-        points.push_back({at, curve.valueAt(at)});
+        for (std::size_t c = 0; c < curves.size(); ++c) {
+            const SincReconstruction &curve = *curves[c];
+            if (c == 0 || weights.count != curve.sampleCount())
+                weights = sincWeights(at, curve.sampleCount());
+            traces[c].push_back({at, curve.valueAt(weights)});
+        }
     }
-    return points;
+    return traces;
 }
 
 } // namespace orvant

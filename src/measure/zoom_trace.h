@@ -52,5 +52,9 @@ std::vector<TracePoint> lineTrace(std::span<const std::int16_t> values, const Zo
 // sin(x)/x: the reconstruction at `columns` + 1 evenly spaced points across the span.
 std::vector<TracePoint> sincTrace(const SincReconstruction &curve, const ZoomSpan &span,
                                   int columns);
+// The same for several curves at once, each trace in the order given; the kernel's
+// weights are worked out once a point for all curves of the same length.
+std::vector<std::vector<TracePoint>> sincTraces(std::span<const SincReconstruction *const> curves,
+                                                const ZoomSpan &span, int columns);
 
 } // namespace orvant

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace orvant {
 
@@ -23,6 +24,7 @@ constexpr double kKeyStep = 2.0; // + and -
 constexpr double kKeyPan = 0.1; // of the span, an arrow key
 constexpr double kSmallestBox = 4; // pixels: a smaller right drag is no rectangle
 constexpr double kDotRadius = 2.5;
+constexpr std::size_t kSmoothCurves = 8;
 const QColor kBackground(255, 255, 255);
 const QColor kGrid(205, 205, 205);
 
@@ -45,14 +47,42 @@ ZoomPlot::ZoomPlot(QWidget *parent)
 void ZoomPlot::setCurves(std::vector<ZoomCurve> curves, std::optional<ZoomCurve> reference,
                          const ShownScale &scale)
 {
+    // The measuring tools refresh at every move of a cursor: the same curves stay
+    // drawn as they are.
+    if (shows(curves, reference, scale))
+        return;
+    std::map<std::vector<std::int16_t>, std::shared_ptr<const SincReconstruction>> made;
+    for (const Shown &shown : curves_) {
+        if (shown.sinc)
+            made.emplace(shown.curve.values, shown.sinc);
+    }
+    const auto shownOf = [&made](ZoomCurve curve) {
+        const auto found = made.find(curve.values);
+        auto sinc = found != made.end() ? found->second : nullptr;
+        return Shown {std::move(curve), std::move(sinc), {}, {}};
+    };
     curves_.clear();
     for (ZoomCurve &curve : curves)
-        curves_.push_back({std::move(curve), {}, {}, {}});
+        curves_.push_back(shownOf(std::move(curve)));
     reference_.reset();
     if (reference)
-        reference_ = Shown {std::move(*reference), {}, {}, {}};
+        reference_ = shownOf(std::move(*reference));
     scale_ = scale;
+    ++curvesSet_;
     update();
+}
+
+bool ZoomPlot::shows(const std::vector<ZoomCurve> &curves,
+                     const std::optional<ZoomCurve> &reference, const ShownScale &scale) const
+{
+    if (curves.size() != curves_.size() || reference.has_value() != reference_.has_value()
+        || !(scale == scale_))
+        return false;
+    if (reference && !(*reference == reference_->curve))
+        return false;
+    return std::equal(
+        curves.begin(), curves.end(), curves_.begin(),
+        [](const ZoomCurve &curve, const Shown &shown) { return curve == shown.curve; });
 }
 
 void ZoomPlot::setInterpolation(Interpolation interpolation)
@@ -131,36 +161,52 @@ void ZoomPlot::drawGrid(QPainter &painter) const
     }
 }
 
-const std::vector<TracePoint> &ZoomPlot::traceOf(const Shown &shown) const
+bool ZoomPlot::smooth() const
 {
-    // Two points a pixel: smooth at any zoom.
-    const int points = static_cast<int>(std::ceil(2 * plotWidth()));
-    const TraceKey key {span(), interpolation_, points};
-    if (shown.tracedFor != key) {
-        shown.trace = freshTrace(shown, points);
-        shown.tracedFor = key;
-    }
-    return shown.trace;
+    return curves_.size() <= kSmoothCurves;
 }
 
-std::vector<TracePoint> ZoomPlot::freshTrace(const Shown &shown, int points) const
+void ZoomPlot::traceAll() const
 {
-    switch (interpolation_) {
-    case Interpolation::Steps:
-        return stepTrace(shown.curve.values, span());
-    case Interpolation::Lines:
-        return lineTrace(shown.curve.values, span());
-    case Interpolation::Sinc:
-        break;
+    // Two points a pixel: smooth at any zoom; one where lines are drawn sharp.
+    const double perPixel = smooth() ? 2 : 1;
+    const int points = static_cast<int>(std::ceil(perPixel * plotWidth()));
+    const TraceKey key {span(), interpolation_, points};
+    std::vector<const Shown *> stale;
+    for (const Shown &shown : curves_) {
+        if (shown.tracedFor != key)
+            stale.push_back(&shown);
     }
-    if (!shown.sinc)
-        shown.sinc.emplace(shown.curve.values);
-    return sincTrace(*shown.sinc, span(), points);
+    if (reference_ && reference_->tracedFor != key)
+        stale.push_back(&*reference_);
+    std::vector<const SincReconstruction *> reconstructions;
+    for (const Shown *shown : stale) {
+        shown->tracedFor = key;
+        switch (interpolation_) {
+        case Interpolation::Steps:
+            shown->trace = stepTrace(shown->curve.values, span());
+            break;
+        case Interpolation::Lines:
+            shown->trace = lineTrace(shown->curve.values, span());
+            break;
+        case Interpolation::Sinc:
+            if (!shown->sinc)
+                shown->sinc = std::make_shared<const SincReconstruction>(shown->curve.values);
+            reconstructions.push_back(shown->sinc.get());
+            break;
+        }
+    }
+    if (reconstructions.empty())
+        return;
+    // All at once: the kernel's weights are shared by every curve at a point.
+    auto traces = sincTraces(reconstructions, span(), points);
+    for (std::size_t i = 0; i < stale.size(); ++i)
+        stale[i]->trace = std::move(traces[i]);
 }
 
 void ZoomPlot::drawCurve(QPainter &painter, const Shown &shown, Qt::PenStyle style) const
 {
-    const auto &points = traceOf(shown);
+    const auto &points = shown.trace;
     if (points.empty())
         return;
     QPainterPath trace(pointOf(points.front().sample, points.front().code));
@@ -179,17 +225,33 @@ void ZoomPlot::drawCurve(QPainter &painter, const Shown &shown, Qt::PenStyle sty
                             kDotRadius, kDotRadius);
 }
 
-void ZoomPlot::paintEvent(QPaintEvent *)
+void ZoomPlot::drawPicture(QPainter &painter) const
 {
-    QPainter painter(this);
     painter.fillRect(rect(), kBackground);
     drawGrid(painter);
     painter.setClipRect(area());
-    painter.setRenderHint(QPainter::Antialiasing);
+    traceAll();
+    // Smooth lines cost ten times as much: many curves are drawn sharp, to stay quick.
+    painter.setRenderHint(QPainter::Antialiasing, smooth());
     for (const Shown &shown : curves_)
         drawCurve(painter, shown, Qt::SolidLine);
     if (reference_)
         drawCurve(painter, *reference_, Qt::DashLine);
+}
+
+void ZoomPlot::paintEvent(QPaintEvent *)
+{
+    const double ratio = devicePixelRatioF();
+    const PictureKey key {view(), ratio, interpolation_, curvesSet_};
+    if (pictureFor_ != key) {
+        picture_ = QPixmap((QSizeF(size()) * ratio).toSize());
+        picture_.setDevicePixelRatio(ratio);
+        QPainter drawing(&picture_);
+        drawPicture(drawing);
+        pictureFor_ = key;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
     if (boxFrom_) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);

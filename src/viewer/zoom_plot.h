@@ -6,10 +6,12 @@
 #include "measure/zoom_trace.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QPointF>
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,6 +22,7 @@ struct ZoomCurve
 {
     std::vector<std::int16_t> values;
     QColor colour;
+    bool operator==(const ZoomCurve &) const = default;
 };
 
 // The curves over a span of the record on a grid labelled in the shown units, the
@@ -74,7 +77,9 @@ private:
     struct Shown
     {
         ZoomCurve curve;
-        mutable std::optional<SincReconstruction> sinc; // made when first drawn as sin(x)/x
+        // Made when first drawn as sin(x)/x, and kept for the same samples at the next
+        // setCurves(): a load with the window open works out only its new curve.
+        mutable std::shared_ptr<const SincReconstruction> sinc;
         mutable std::optional<TraceKey> tracedFor;
         mutable std::vector<TracePoint> trace;
     };
@@ -85,10 +90,29 @@ private:
     void moveTo(const ZoomSpan &span);
     void drawGrid(QPainter &painter) const;
     void drawCurve(QPainter &painter, const Shown &shown, Qt::PenStyle style) const;
-    const std::vector<TracePoint> &traceOf(const Shown &shown) const;
-    std::vector<TracePoint> freshTrace(const Shown &shown, int points) const;
+    // Whether lines are drawn smooth: many curves are drawn sharp, to stay quick.
+    bool smooth() const;
+    // Works out the trace of every curve not yet traced for the view shown.
+    void traceAll() const;
+
+    // What the picture of the grid and curves was drawn for: cursors dragged over an
+    // unchanged view repaint from it.
+    struct PictureKey
+    {
+        ZoomView view;
+        double ratio;
+        Interpolation interpolation;
+        std::uint64_t curves;
+        bool operator==(const PictureKey &) const = default;
+    };
+    void drawPicture(QPainter &painter) const;
+    bool shows(const std::vector<ZoomCurve> &curves, const std::optional<ZoomCurve> &reference,
+               const ShownScale &scale) const;
 
     std::vector<Shown> curves_;
+    std::uint64_t curvesSet_ = 0; // counts setCurves()
+    QPixmap picture_;
+    std::optional<PictureKey> pictureFor_;
     std::optional<Shown> reference_;
     ShownScale scale_;
     Interpolation interpolation_ = Interpolation::Lines;

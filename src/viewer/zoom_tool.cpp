@@ -9,6 +9,9 @@
 #include <QAction>
 
 #include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
 #include <variant>
 
 namespace orvant {
@@ -16,6 +19,26 @@ namespace orvant {
 namespace {
 
 const QColor kReferenceColour(0, 140, 0);
+
+// A curve drawn again with the same samples and colour lies on its earlier self:
+// only its last drawing shows, and stepping through the same capture a thousand
+// times leaves one curve to draw, not a thousand.
+std::vector<ZoomCurve> lastOfEach(std::vector<ZoomCurve> drawn)
+{
+    const auto keyOf = [](const ZoomCurve &curve) {
+        return std::pair(curve.colour.rgb(),
+                         std::string(reinterpret_cast<const char *>(curve.values.data()),
+                                     curve.values.size() * sizeof(std::int16_t)));
+    };
+    std::set<std::pair<QRgb, std::string>> seen;
+    std::vector<ZoomCurve> kept;
+    for (auto curve = drawn.rbegin(); curve != drawn.rend(); ++curve) {
+        if (seen.insert(keyOf(*curve)).second)
+            kept.push_back(std::move(*curve));
+    }
+    std::reverse(kept.begin(), kept.end());
+    return kept;
+}
 
 std::vector<ZoomCurve> curvesOf(const PicCurve &plot)
 {
@@ -28,7 +51,7 @@ std::vector<ZoomCurve> curvesOf(const PicCurve &plot)
         if (const PlotColour colour = curveColour(curve->nextColour))
             curves.push_back({curve->values, QColor::fromRgb(*colour)});
     }
-    return curves;
+    return lastOfEach(std::move(curves));
 }
 
 bool isRecord(const std::vector<std::int16_t> &values)

@@ -180,6 +180,27 @@ TEST_F(Zoom, SincPassesThroughTheSamplesAndHoldsOutside)
     EXPECT_DOUBLE_EQ(SincReconstruction({}).valueAt(3), 0);
 }
 
+TEST_F(Zoom, SincTracesOfSeveralCurvesAreEachCurvesOwn)
+{
+    const SincReconstruction sine(record([](int k) { return 128 + 90 * std::sin(0.3 * k); }));
+    const SincReconstruction ramp(record([](int k) { return k / 2.0; }));
+    const std::vector<std::int16_t> shortRecord {10, 200, 30, 180, 50, 160, 70, 140};
+    const SincReconstruction brief(shortRecord);
+    const ZoomSpan span {3.3, 7.9, 0, 255};
+    const SincReconstruction *const curves[] {&sine, &brief, &ramp};
+    const auto traces = sincTraces(curves, span, 37);
+    ASSERT_EQ(traces.size(), 3u);
+    for (std::size_t c = 0; c < traces.size(); ++c) {
+        ASSERT_EQ(traces[c].size(), 38u);
+        for (const TracePoint &point : traces[c])
+            EXPECT_NEAR(point.code, curves[c]->valueAt(point.sample), 1e-9) << c;
+        EXPECT_EQ(traces[c], sincTrace(*curves[c], span, 37)) << c;
+    }
+    // Through the samples: the short record's 4th sample, and its 8th held beyond.
+    EXPECT_DOUBLE_EQ(brief.valueAt(4), 180);
+    EXPECT_DOUBLE_EQ(brief.valueAt(9.5), 140);
+}
+
 TEST_F(Zoom, TracesOfTheSamplesInView)
 {
     const std::vector<std::int16_t> values {10, 20, 30, 40, 50, 60};

@@ -253,6 +253,11 @@ TEST_F(ZoomWindowTest, FollowsLoadsAndClearWindowAndLeavesThePlot)
     EXPECT_TRUE(curves->hasReference());
     EXPECT_EQ(plot().image(), picture); // nothing drawn into the plot
 
+    // The same capture in the same colour again lies on itself: one curve, on top.
+    clickFile("square.log");
+    clickFile("sine.log");
+    clickFile("sine.log");
+    EXPECT_EQ(curves->curveCount(), 3); // black square, red square, red sine: not 5
     clickOption(option("optClr"));
     EXPECT_EQ(curves->curveCount(), 0);
     EXPECT_TRUE(curves->hasReference()); // the reference stays until it is taken away
