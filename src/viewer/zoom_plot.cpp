@@ -52,10 +52,13 @@ void ZoomPlot::setCurves(std::vector<ZoomCurve> curves, std::optional<ZoomCurve>
     if (shows(curves, reference, scale))
         return;
     std::map<std::vector<std::int16_t>, std::shared_ptr<const SincReconstruction>> made;
-    for (const Shown &shown : curves_) {
+    const auto keep = [&made](const Shown &shown) {
         if (shown.sinc)
             made.emplace(shown.curve.values, shown.sinc);
-    }
+    };
+    std::for_each(curves_.begin(), curves_.end(), keep);
+    if (reference_)
+        keep(*reference_);
     const auto shownOf = [&made](ZoomCurve curve) {
         const auto found = made.find(curve.values);
         auto sinc = found != made.end() ? found->second : nullptr;

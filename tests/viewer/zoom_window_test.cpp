@@ -243,6 +243,7 @@ TEST_F(ZoomWindowTest, FollowsLoadsAndClearWindowAndLeavesThePlot)
     choice->setCurrentIndex(2);
     emit choice->activated(2); // as the user's choice
     EXPECT_EQ(curves->interpolation(), Interpolation::Sinc);
+    EXPECT_NE(curves->grab().toImage(), shown); // drawn anew: the square rings
 
     auto *tool = window->findChild<ZoomTool *>();
     ASSERT_NE(tool, nullptr);
