@@ -47,10 +47,6 @@ ZoomPlot::ZoomPlot(QWidget *parent)
 void ZoomPlot::setCurves(std::vector<ZoomCurve> curves, std::optional<ZoomCurve> reference,
                          const ShownScale &scale)
 {
-    // The measuring tools refresh at every move of a cursor: the same curves stay
-    // drawn as they are.
-    if (shows(curves, reference, scale))
-        return;
     std::map<std::vector<std::int16_t>, std::shared_ptr<const SincReconstruction>> made;
     const auto keep = [&made](const Shown &shown) {
         if (shown.sinc)
@@ -73,19 +69,6 @@ void ZoomPlot::setCurves(std::vector<ZoomCurve> curves, std::optional<ZoomCurve>
     scale_ = scale;
     ++curvesSet_;
     update();
-}
-
-bool ZoomPlot::shows(const std::vector<ZoomCurve> &curves,
-                     const std::optional<ZoomCurve> &reference, const ShownScale &scale) const
-{
-    if (curves.size() != curves_.size() || reference.has_value() != reference_.has_value()
-        || !(scale == scale_))
-        return false;
-    if (reference && !(*reference == reference_->curve))
-        return false;
-    return std::equal(
-        curves.begin(), curves.end(), curves_.begin(),
-        [](const ZoomCurve &curve, const Shown &shown) { return curve == shown.curve; });
 }
 
 void ZoomPlot::setInterpolation(Interpolation interpolation)

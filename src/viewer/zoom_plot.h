@@ -22,7 +22,6 @@ struct ZoomCurve
 {
     std::vector<std::int16_t> values;
     QColor colour;
-    bool operator==(const ZoomCurve &) const = default;
 };
 
 // The curves over a span of the record on a grid labelled in the shown units, the
@@ -106,8 +105,6 @@ private:
         bool operator==(const PictureKey &) const = default;
     };
     void drawPicture(QPainter &painter) const;
-    bool shows(const std::vector<ZoomCurve> &curves, const std::optional<ZoomCurve> &reference,
-               const ShownScale &scale) const;
 
     std::vector<Shown> curves_;
     std::uint64_t curvesSet_ = 0; // counts setCurves()

@@ -110,11 +110,15 @@ void ZoomTool::refresh()
 {
     if (!window_ || !window_->isVisible())
         return;
+    Given now {plot_.drawingsVersion(), reference_, measuring_.scale(), measuring_.captureName()};
+    if (given_ == now)
+        return;
+    given_ = std::move(now);
     std::optional<ZoomCurve> reference;
     if (reference_)
         reference = ZoomCurve {*reference_, kReferenceColour};
-    window_->showCurves(fileNameText(measuring_.captureName()), curvesOf(plot_),
-                        std::move(reference), measuring_.scale());
+    window_->showCurves(fileNameText(given_->captureName), curvesOf(plot_), std::move(reference),
+                        given_->scale);
 }
 
 } // namespace orvant

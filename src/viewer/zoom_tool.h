@@ -1,11 +1,13 @@
 #pragma once
 
+#include "measure/shown_scale.h"
 #include "measure/zoom_trace.h"
 
 #include <QObject>
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -42,6 +44,17 @@ private:
     ZoomWindow *window_ = nullptr;
     Interpolation interpolation_ = Interpolation::Lines;
     std::optional<std::vector<std::int16_t>> reference_;
+    // What the window was last given: the measuring tools refresh at every move of
+    // a cursor, and unchanged curves are neither gathered nor drawn again.
+    struct Given
+    {
+        std::uint64_t drawings = 0;
+        std::optional<std::vector<std::int16_t>> reference;
+        ShownScale scale;
+        std::string captureName;
+        bool operator==(const Given &) const = default;
+    };
+    std::optional<Given> given_;
 };
 
 } // namespace orvant

@@ -72,6 +72,7 @@ void PicCurve::draw(std::span<const PlotCommand> commands)
 {
     fitImage();
     sinceClear_.insert(sinceClear_.end(), commands.begin(), commands.end());
+    ++drawingsVersion_;
     replay(commands);
     update();
 }
@@ -91,6 +92,7 @@ void PicCurve::draw(PlotDrawing drawing)
     fitImage();
     replay(commandsOf(drawing));
     sinceClear_.push_back(std::move(drawing));
+    ++drawingsVersion_;
     update();
 }
 
@@ -112,6 +114,7 @@ void PicCurve::clear()
     image_.fill(colourOf(kPlotBackgroundRgb));
     pen_.current = {};
     sinceClear_.clear();
+    ++drawingsVersion_;
     if (curveCount_ != 0) {
         curveCount_ = 0;
         emit curveCountChanged(curveCount_);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -42,6 +43,8 @@ public:
     void draw(PlotDrawing drawing);
     // What was drawn since the last clear, in order.
     const std::vector<PlotDrawing> &drawings() const { return sinceClear_; }
+    // Changes whenever drawings() does: a view of them looks again only then.
+    std::uint64_t drawingsVersion() const { return drawingsVersion_; }
     // Empties the area (curves and graticule) and resets the current point.
     void clear();
 
@@ -71,6 +74,7 @@ private:
     mutable qreal ratio_ = 1;
     mutable PenState pen_;
     std::vector<PlotDrawing> sinceClear_;
+    std::uint64_t drawingsVersion_ = 0;
     int curveCount_ = 0;
 };
 
